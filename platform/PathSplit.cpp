@@ -1,0 +1,49 @@
+// Path splitting; see PathSplit.h.
+#include "platform/PathSplit.h"
+
+#include <cstring>
+
+#include "platform/Sjis.h"
+
+namespace {
+
+// Copies length bytes and a terminator; false when they do not fit.
+template <size_t N>
+bool CopyPart(char (&part)[N], const char* from, size_t length) {
+    if (length >= N) return false;
+    std::memcpy(part, from, length);
+    part[length] = '\0';
+    return true;
+}
+
+}  // namespace
+
+size_t FileNameStart(const char* path) {
+    size_t start = 0;
+    for (size_t i = 0; path[i] != '\0'; ++i) {
+        if (sjis::IsLead(path[i]) && path[i + 1] != '\0')
+            ++i;  // the trail byte is part of the character
+        else if (path[i] == '\\' || path[i] == '/')
+            start = i + 1;
+    }
+    return start;
+}
+
+void SplitPath(const char* path, PathParts* parts) {
+    const size_t driveLength = path[0] != '\0' && path[1] == ':' ? 2 : 0;
+    const char* rest = path + driveLength;
+    const size_t nameStart = FileNameStart(rest);
+    const char* name = rest + nameStart;
+    size_t dot = std::strlen(name);
+    const size_t nameLength = dot;
+    for (size_t i = 0; i < nameLength; ++i) {
+        if (sjis::IsLead(name[i]) && name[i + 1] != '\0')
+            ++i;
+        else if (name[i] == '.')
+            dot = i;
+    }
+    const bool fits = CopyPart(parts->drive, path, driveLength) &&
+                      CopyPart(parts->dir, rest, nameStart) && CopyPart(parts->fname, name, dot) &&
+                      CopyPart(parts->ext, name + dot, nameLength - dot);
+    if (!fits) parts->drive[0] = parts->dir[0] = parts->fname[0] = parts->ext[0] = '\0';
+}

@@ -1,0 +1,21 @@
+// Path splitting with the rules of the Windows _splitpath, reading Shift_JIS
+// itself: a trail byte 0x5C is never a separator, whatever the locale.
+#pragma once
+
+#include <cstddef>
+
+struct PathParts {
+    char drive[3];
+    char dir[256];
+    char fname[256];
+    char ext[256];
+};
+
+// drive: the first two characters when the second is ':'. dir: up to and with
+// the last '\\' or '/'. ext: from the last '.' of the name on, with the dot
+// (".profile" is all extension). A part longer than its buffer leaves all four
+// parts empty, as Windows does.
+void SplitPath(const char* path, PathParts* parts);
+
+// Offset just past the last '\\' or '/' of path, 0 when there is none.
+size_t FileNameStart(const char* path);

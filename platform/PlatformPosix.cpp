@@ -1,0 +1,88 @@
+// The POSIX side of the platform seam: errno is the last-error value and
+// strerror's text the system's text for it.
+#include <errno.h>
+#include <fcntl.h>
+#include <stdio.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "platform/Platform.h"
+
+namespace plat {
+namespace {
+
+FILE* Stream(File* f) { return reinterpret_cast<FILE*>(f); }
+
+File* PosixOpen(const char* path, FileMode mode) {
+    const char* how = mode == FileMode::Read ? "rb" : mode == FileMode::Write ? "wb" : "ab";
+    return reinterpret_cast<File*>(fopen(path, how));
+}
+
+size_t PosixRead(File* f, void* buffer, size_t length) { return fread(buffer, 1, length, Stream(f)); }
+
+bool PosixWrite(File* f, const void* data, size_t length) {
+    return fwrite(data, 1, length, Stream(f)) == length;
+}
+
+bool PosixFlush(File* f) { return fflush(Stream(f)) == 0; }
+bool PosixClose(File* f) { return fclose(Stream(f)) == 0; }
+
+bool PosixExists(const char* path) {
+    struct stat st;
+    return stat(path, &st) == 0;
+}
+
+bool PosixRemove(const char* path) { return unlink(path) == 0; }
+
+bool CopyThenRemove(const char* from, const char* to) {
+    std::string bytes;
+    if (!ReadWholeFile(from, bytes)) return false;
+    File* f = PosixOpen(to, FileMode::Write);
+    if (!f) return false;
+    bool ok = PosixWrite(f, bytes.data(), bytes.size()) && fsync(fileno(Stream(f))) == 0;
+    ok = PosixClose(f) && ok;
+    return ok && unlink(from) == 0;
+}
+
+bool PosixMove(const char* from, const char* to) {
+    if (rename(from, to) == 0) return true;
+    return errno == EXDEV && CopyThenRemove(from, to);
+}
+
+}  // namespace
+
+const FileOps systemFileOps = {PosixOpen, PosixRead, PosixWrite, PosixFlush,
+                               PosixClose, PosixExists, PosixRemove, PosixMove};
+FileOps fileOps = systemFileOps;
+
+uint32_t GetLastErrorCode() { return static_cast<uint32_t>(errno); }
+void SetLastErrorCode(uint32_t code) { errno = static_cast<int>(code); }
+
+bool ErrorText(uint32_t code, char* out, size_t size) {
+    // strerrordesc_np knows no text for an unknown code, as the message table does not.
+    const char* text = strerrordesc_np(static_cast<int>(code));
+    if (!text || size == 0) return false;
+    snprintf(out, size, "%s", text);
+    return true;
+}
+
+void ModulePath(char* out, size_t size) {
+    if (size == 0) return;
+    ssize_t n = readlink("/proc/self/exe", out, size - 1);
+    out[n < 0 ? 0 : n] = '\0';
+}
+
+LocalTime SystemLocalTime() {
+    timespec now;
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm parts;
+    localtime_r(&now.tv_sec, &parts);
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour,
+            parts.tm_min, parts.tm_sec, static_cast<int>(now.tv_nsec / 1000000)};
+}
+
+LocalTime (*localTime)() = SystemLocalTime;
+
+}  // namespace plat

@@ -1,0 +1,14 @@
+#!/bin/sh
+# Builds every preset and runs every test: natively, under the sanitizers, and
+# the Windows build under Wine in a virtual X display.
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+status=0
+for preset in native sanitize windows; do
+    echo "== $preset =="
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset" || status=1
+done
+exit $status

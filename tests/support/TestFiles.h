@@ -1,0 +1,26 @@
+// Files and folders for tests: a fresh folder per test, whole-file reads and writes.
+#pragma once
+
+#include <string>
+
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    // A name inside the folder, with the platform's separator.
+    std::string File(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+std::string ReadBytes(const std::string& path);
+void WriteBytes(const std::string& path, const std::string& bytes);
+bool PathExists(const std::string& path);
+void MakeDir(const std::string& path);
+// The folder of the running test program, with its trailing separator.
+std::string ProgramDir();
