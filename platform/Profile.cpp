@@ -37,7 +37,8 @@ bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size();) {
         const size_t n = CharLength(a, i);
-        if (n == 2 ? a.compare(i, 2, b, i, 2) != 0 : FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+        if (n == 2 ? a.compare(i, 2, b, i, 2) != 0 : FoldAscii(a[i]) != FoldAscii(b[i]))
+            return false;
         i += n;
     }
     return true;
@@ -130,7 +131,8 @@ Place Locate(std::string_view bytes, std::string_view section, std::string_view 
         place.valueBegin = line.end;
         if (place.hasValue) {
             place.valueBegin = line.begin + equals + 1;
-            while (place.valueBegin < line.end && IsBlank(bytes[place.valueBegin])) ++place.valueBegin;
+            while (place.valueBegin < line.end && IsBlank(bytes[place.valueBegin]))
+                ++place.valueBegin;
         }
         place.valueEnd = line.end;
     }
@@ -144,8 +146,8 @@ bool ReadValue(const char* section, const char* key, const char* path, std::stri
     return ProfileFind(bytes, section, key, value);
 }
 
-// Windows removes the default's trailing spaces (never its first character) and
-// then a pair of quotes, as from a value.
+// The default loses its trailing spaces (never its first character), then a
+// pair of quotes as a value does.
 std::string_view DefaultText(const char* def) {
     std::string_view text = def ? def : "";
     while (text.size() > 1 && text.back() == ' ') text.remove_suffix(1);
@@ -158,13 +160,13 @@ bool ProfileFind(std::string_view bytes, std::string_view section, std::string_v
                  std::string* value) {
     const Place place = Locate(bytes, section, key);
     if (!place.hasValue) return false;
-    if (value)
-        *value = Unquote(bytes.substr(place.valueBegin, place.valueEnd - place.valueBegin));
+    if (value) *value = Unquote(bytes.substr(place.valueBegin, place.valueEnd - place.valueBegin));
     return true;
 }
 
 int ProfileParseInt(std::string_view text) {
     size_t i = 0;
+    // Windows skips every control byte here, not only the blanks.
     while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
@@ -188,14 +190,12 @@ int ProfileParseInt(std::string_view text) {
     return static_cast<int>(total);
 }
 
-std::string ProfileWithValue(std::string_view bytes, std::string_view section,
-                             std::string_view key, std::string_view value) {
+std::string ProfileWithValue(std::string_view bytes, std::string_view section, std::string_view key,
+                             std::string_view value) {
     while (!value.empty() && IsBlank(value.front())) value.remove_prefix(1);
     const Place place = Locate(bytes, section, key);
     std::string out(bytes);
-    if (place.key) {
-        const std::string_view old = bytes.substr(place.valueBegin, place.valueEnd - place.valueBegin);
-        if (place.hasValue && old == value) return out;
+    if (place.key) {  // a line without '=' gains one
         const std::string replacement = (place.hasValue ? "" : "=") + std::string(value);
         return out.replace(place.valueBegin, place.valueEnd - place.valueBegin, replacement);
     }
@@ -237,6 +237,6 @@ bool ProfileWriteText(const char* section, const char* key, const char* value, c
     // A file that exists but cannot be read must not be replaced by a new one.
     if (!plat::ReadWholeFile(path, bytes) && plat::FileExists(path)) return false;
     const std::string written = ProfileWithValue(bytes, section, key, value);
-    if (written == bytes) return true;
+    if (written == bytes) return true;  // the value already stored: nothing to write
     return plat::WriteWholeFile(path, written.data(), written.size());
 }

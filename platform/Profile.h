@@ -14,7 +14,8 @@
 #include <string_view>
 
 // The key's value, or def when the file, section or key is missing or the key's
-// line has no '='. A null def means "" and trailing spaces of def are removed.
+// line has no '='. A null def means ""; def loses its trailing spaces (never its
+// first character) and then a pair of quotes, as Windows treats it.
 // Copies at most size - 1 bytes without splitting a double-byte character and
 // zero-terminates when size > 0; returns the length copied.
 size_t ProfileReadText(const char* section, const char* key, const char* def, char* out,
@@ -43,5 +44,5 @@ bool ProfileFind(std::string_view bytes, std::string_view section, std::string_v
 int ProfileParseInt(std::string_view text);
 
 // The bytes of the file after the key is set to value.
-std::string ProfileWithValue(std::string_view bytes, std::string_view section,
-                             std::string_view key, std::string_view value);
+std::string ProfileWithValue(std::string_view bytes, std::string_view section, std::string_view key,
+                             std::string_view value);
