@@ -17,6 +17,14 @@ if [ "$1" = "--fresh" ]; then
     rm -rf "$prefix"
     mkdir -p "$prefix"
     wineboot -i
+    # A virtual desktop: with no window manager in Xvfb, Wine then draws the
+    # caption and close box itself. And the dialogs' font in a Japanese face.
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1280x1024 /f >/dev/null
+    for face in 'ＭＳ Ｐゴシック' 'MS PGothic' 'ＭＳ ゴシック' 'MS Gothic' 'MS Shell Dlg'; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v "$face" /d IPAPGothic /f >/dev/null
+    done
     wineserver -w
     exit 0
 fi

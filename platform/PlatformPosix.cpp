@@ -17,7 +17,15 @@ FILE* Stream(File* f) { return reinterpret_cast<FILE*>(f); }
 
 File* PosixOpen(const char* path, FileMode mode) {
     const char* how = mode == FileMode::Read ? "rb" : mode == FileMode::Write ? "wb" : "ab";
-    return reinterpret_cast<File*>(fopen(path, how));
+    FILE* f = fopen(path, how);
+    // A folder opens for reading here but not on Windows: refuse it the same way.
+    struct stat st;
+    if (f && fstat(fileno(f), &st) == 0 && S_ISDIR(st.st_mode)) {
+        fclose(f);
+        errno = EISDIR;
+        return nullptr;
+    }
+    return reinterpret_cast<File*>(f);
 }
 
 size_t PosixRead(File* f, void* buffer, size_t length) { return fread(buffer, 1, length, Stream(f)); }

@@ -3,50 +3,20 @@
 // Windows whose ANSI code page is not 932.
 #include <windows.h>
 #include <stdio.h>
-#include <string.h>
 
 #include <string>
 
 #include "platform/Platform.h"
-#include "platform/Sjis.h"
+#include "platform/Win32Text.h"
 
 namespace plat {
 namespace {
-
-const UINT kShiftJis = 932;
-
-std::wstring Wide(const char* text) {
-    int n = MultiByteToWideChar(kShiftJis, 0, text, -1, nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(kShiftJis, 0, text, -1, &wide[0], n);
-    wide.resize(static_cast<size_t>(n - 1));
-    return wide;
-}
-
-// Converts to Shift_JIS into out (size bytes), never ending in half a character.
-void Narrow(const wchar_t* text, char* out, size_t size) {
-    if (size == 0) return;
-    int n = WideCharToMultiByte(kShiftJis, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string bytes(n > 0 ? static_cast<size_t>(n) : 1, '\0');
-    if (n > 0) WideCharToMultiByte(kShiftJis, 0, text, -1, &bytes[0], n, nullptr, nullptr);
-    bytes.resize(strlen(bytes.c_str()));
-    size_t keep = 0;
-    for (size_t i = 0; i < bytes.size();) {
-        size_t width = sjis::IsLead(static_cast<unsigned char>(bytes[i])) ? 2 : 1;
-        if (i + width > size - 1) break;
-        i += width;
-        keep = i;
-    }
-    memcpy(out, bytes.data(), keep);
-    out[keep] = '\0';
-}
 
 FILE* Stream(File* f) { return reinterpret_cast<FILE*>(f); }
 
 File* WinOpen(const char* path, FileMode mode) {
     const wchar_t* how = mode == FileMode::Read ? L"rb" : mode == FileMode::Write ? L"wb" : L"ab";
-    return reinterpret_cast<File*>(_wfopen(Wide(path).c_str(), how));
+    return reinterpret_cast<File*>(_wfopen(ToWide(path).c_str(), how));
 }
 
 size_t WinRead(File* f, void* buffer, size_t length) { return fread(buffer, 1, length, Stream(f)); }
@@ -58,16 +28,16 @@ bool WinClose(File* f) { return fclose(Stream(f)) == 0; }
 
 bool WinExists(const char* path) {
     WIN32_FIND_DATAW found;
-    HANDLE h = FindFirstFileW(Wide(path).c_str(), &found);
+    HANDLE h = FindFirstFileW(ToWide(path).c_str(), &found);
     if (h == INVALID_HANDLE_VALUE) return false;
     FindClose(h);
     return true;
 }
 
-bool WinRemove(const char* path) { return DeleteFileW(Wide(path).c_str()) != 0; }
+bool WinRemove(const char* path) { return DeleteFileW(ToWide(path).c_str()) != 0; }
 
 bool WinMove(const char* from, const char* to) {
-    return MoveFileExW(Wide(from).c_str(), Wide(to).c_str(),
+    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
@@ -86,7 +56,7 @@ bool ErrorText(uint32_t code, char* out, size_t size) {
     DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | 255, nullptr,
                              code, 0, text, 256, nullptr);
     if (n == 0) return false;
-    Narrow(text, out, size);
+    FromWide(text, out, size);
     return true;
 }
 
@@ -94,7 +64,7 @@ void ModulePath(char* out, size_t size) {
     wchar_t path[MAX_PATH + 1];
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
     path[n <= MAX_PATH ? n : MAX_PATH] = L'\0';
-    Narrow(path, out, size);
+    FromWide(path, out, size);
 }
 
 LocalTime SystemLocalTime() {

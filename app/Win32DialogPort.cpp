@@ -1,0 +1,84 @@
+#include "app/Win32DialogPort.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Win32Text.h"
+
+LRESULT Win32DialogPort::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    return SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
+}
+
+bool Win32DialogPort::HasControl(int id) { return GetDlgItem(dialog_, id) != nullptr; }
+
+void Win32DialogPort::GetText(int id, char* out, size_t size) {
+    if (size == 0) return;
+    HWND control = GetDlgItem(dialog_, id);
+    const int length = control ? GetWindowTextLengthW(control) : 0;
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    if (control) GetWindowTextW(control, text.data(), length + 1);
+    FromWide(text.data(), out, size);
+}
+
+void Win32DialogPort::SetText(int id, const char* text) { SetDlgItemTextW(dialog_, id, ToWide(text).c_str()); }
+
+uint32_t Win32DialogPort::ListExtendedStyle(int id) {
+    return static_cast<uint32_t>(Send(id, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
+}
+
+void Win32DialogPort::SetListExtendedStyle(int id, uint32_t style) {
+    Send(id, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style));
+}
+
+void Win32DialogPort::InsertListColumn(int id, int column, const char* header, int width) {
+    std::wstring text = ToWide(header);
+    LVCOLUMNW c = {};
+    c.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    c.fmt = LVCFMT_LEFT;
+    c.cx = width;
+    c.pszText = &text[0];
+    c.iSubItem = column;
+    Send(id, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));
+}
+
+void Win32DialogPort::DeleteAllRows(int id) { Send(id, LVM_DELETEALLITEMS, 0, 0); }
+
+void Win32DialogPort::InsertRow(int id, int row, const char* text) {
+    std::wstring wide = ToWide(text);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = &wide[0];
+    Send(id, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void Win32DialogPort::SetCell(int id, int row, int column, const char* text) {
+    std::wstring wide = ToWide(text);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = &wide[0];
+    Send(id, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+int Win32DialogPort::RowStateImage(int id, int row) {
+    return static_cast<int>((Send(id, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) &
+                             LVIS_STATEIMAGEMASK) >> 12);
+}
+
+void Win32DialogPort::SetRowStateImage(int id, int row, int image) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(image);
+    Send(id, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+// A visible list that repaints after every inserted row makes a load take
+// tens of seconds; drawing is suspended for the fill and done once after it.
+void Win32DialogPort::SetListRedraw(int id, bool on) {
+    Send(id, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+    if (on) InvalidateRect(GetDlgItem(dialog_, id), nullptr, TRUE);
+}

@@ -1,0 +1,28 @@
+// The dialog port over the real controls of a Win32 dialog.
+#pragma once
+
+#include <windows.h>
+
+#include "ui/DialogPort.h"
+
+class Win32DialogPort : public DialogPort {
+public:
+    explicit Win32DialogPort(HWND dialog) : dialog_(dialog) {}
+
+    bool HasControl(int id) override;
+    void GetText(int id, char* out, size_t size) override;
+    void SetText(int id, const char* text) override;
+    uint32_t ListExtendedStyle(int id) override;
+    void SetListExtendedStyle(int id, uint32_t style) override;
+    void InsertListColumn(int id, int column, const char* header, int width) override;
+    void DeleteAllRows(int id) override;
+    void InsertRow(int id, int row, const char* text) override;
+    void SetCell(int id, int row, int column, const char* text) override;
+    int RowStateImage(int id, int row) override;
+    void SetRowStateImage(int id, int row, int image) override;
+    void SetListRedraw(int id, bool on) override;
+
+private:
+    LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND dialog_;
+};

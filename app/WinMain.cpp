@@ -1,0 +1,27 @@
+// The program's entry: the main dialog, modeless, and the message loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/MainDialogProc.h"
+#include "resources/resource.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
+    // The list views of the dialog template need the list-view class.
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+    if (!dialog) {
+        MessageBoxW(nullptr, L"ダイアログ生成失敗", L"エラー", MB_ICONERROR | MB_OK);
+        return 0;
+    }
+    ShowWindow(dialog, showCommand);
+
+    // No IsDialogMessage: Tab, Enter and Escape carry no dialog meaning here.
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

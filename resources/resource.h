@@ -1,0 +1,38 @@
+// Every id of the program's resources and controls, shared by Harvo.rc and the code.
+#ifndef HARVO_RESOURCE_H
+#define HARVO_RESOURCE_H
+
+#define IDD_MAIN 101
+#define IDR_MAIN_MENU 102
+#define IDI_HARVO 103
+#define IDD_SETTINGS 104
+
+// Static labels that no code addresses.
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+// Main dialog
+#define IDC_MAIN_LIST 1001
+#define IDC_SUB_LIST 1002
+#define IDC_CHOOSE_LOG 1003
+#define IDC_LOG_PATH 1004
+#define IDC_LOAD 1005
+#define IDC_SAME_TRIP 1006
+#define IDC_OUTPUT_PATH 1007
+#define IDC_CHOOSE_OUTPUT 1008
+#define IDC_SAME_ID 1009
+#define IDC_REFERENCED 1010
+#define IDC_CONVERT 1011
+#define IDC_EXIT 1012
+#define IDC_STATUS 1013
+#define IDC_RANGE_START 1023
+#define IDC_CLEAR_RANGE 1024
+#define IDC_RANGE_END 1025
+
+// Menu 102
+#define IDM_SETTINGS 40001
+#define IDM_VERSION 40002
+#define IDM_LOAD_CHECK_FILE 40003
+
+#endif

@@ -1,0 +1,56 @@
+// Common ground for the thread log tests: the logging library writing every
+// kind of record into a fresh folder, and an empty post table.
+#pragma once
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/scriv/ScrivFixture.h"
+#include "threadlog/PostTable.h"
+#include "threadlog/ThreadLogReader.h"
+
+inline bool IsZero(const PostRecord& record) {
+    static const PostRecord zero{};
+    return memcmp(&record, &zero, sizeof record) == 0;
+}
+
+class ThreadLogTest : public ScrivTest {
+protected:
+    void SetUp() override {
+        ScrivTest::SetUp();
+        Init("LOGLEVEL=2\r\nMAXSIZE=10240\r\n");
+        ClearPostTable();
+    }
+    void TearDown() override {
+        ClearPostTable();
+        ScrivTest::TearDown();
+    }
+
+    std::string DatPath() const { return dir_.File("1234567890.dat"); }
+    int Load(const std::string& bytes) {
+        WriteBytes(DatPath(), bytes);
+        return ReadThreadLog(DatPath().c_str());
+    }
+
+    // The log's records as "KIND|item|item": items without their indent,
+    // empty items left out.
+    std::vector<std::string> Records() const {
+        std::vector<std::string> records;
+        const std::string log = Log();
+        for (size_t pos = 0; pos < log.size();) {
+            size_t end = log.find("\r\n", pos);
+            if (end == std::string::npos) end = log.size();
+            const std::string line = log.substr(pos, end - pos);
+            pos = end + 2;
+            if (line.rfind(kStamp, 0) == 0) {
+                records.push_back(line.find("ERROR") != std::string::npos   ? "ERROR"
+                                  : line.find("TRACE") != std::string::npos ? "TRACE"
+                                                                            : "DEBUG");
+            } else if (line.size() > kIndent.size() && !records.empty()) {
+                records.back() += "|" + line.substr(kIndent.size());
+            }
+        }
+        return records;
+    }
+};

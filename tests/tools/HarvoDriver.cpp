@@ -1,0 +1,117 @@
+// Drives a running Harvo.exe from outside, as a user would, for screenshots
+// and timings:
+//   harvo_driver load PATH      load the thread log PATH (a Windows path)
+//   harvo_driver tick N...      tick the rows numbered N in both lists
+//   harvo_driver time-load PATH time the whole load command against a plain read
+//   harvo_driver close          press "終了"
+// Every wait is bounded; the exit code is 0 on success.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+
+namespace {
+
+HWND FindHarvo() {
+    for (int waited = 0; waited < 30000; waited += 100) {
+        if (HWND dialog = FindWindowW(nullptr, L"Harvo - まとめ支援ツール")) return dialog;
+        Sleep(100);
+    }
+    return nullptr;
+}
+
+double Seconds() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Sends the load command and returns its duration in milliseconds.
+double Load(HWND dialog, const wchar_t* path) {
+    SetDlgItemTextW(dialog, IDC_LOG_PATH, path);
+    const double start = Seconds();
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_LOAD, BN_CLICKED), 0);
+    return (Seconds() - start) * 1000;
+}
+
+double PlainRead(const wchar_t* path) {
+    const double start = Seconds();
+    FILE* f = _wfopen(path, L"rb");
+    if (!f) return -1;
+    std::vector<char> bytes(1 << 20);
+    while (fread(bytes.data(), 1, bytes.size(), f) > 0) {
+    }
+    fclose(f);
+    return (Seconds() - start) * 1000;
+}
+
+void PrintStatus(HWND dialog) {
+    wchar_t status[256] = L"";
+    GetDlgItemTextW(dialog, IDC_STATUS, status, 256);
+    const LRESULT rows = SendDlgItemMessageW(dialog, IDC_MAIN_LIST, LVM_GETITEMCOUNT, 0, 0);
+    char text[512];
+    WideCharToMultiByte(CP_UTF8, 0, status, -1, text, sizeof text, nullptr, nullptr);
+    printf("status=%s rows=%d\n", text, static_cast<int>(rows));
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        fprintf(stderr, "usage: harvo_driver load PATH | tick N... | time-load PATH | close\n");
+        return 2;
+    }
+    HWND dialog = FindHarvo();
+    if (!dialog) {
+        fprintf(stderr, "Harvo's main dialog did not appear\n");
+        return 1;
+    }
+    const std::wstring verb = argv[1];
+    if (verb == L"load" && argc == 3) {
+        printf("load_ms=%.1f\n", Load(dialog, argv[2]));
+        PrintStatus(dialog);
+    } else if (verb == L"time-load" && argc == 3) {
+        const int runs = 5;
+        double load = 0, read = 0;
+        for (int i = 0; i < runs; ++i) {
+            read += PlainRead(argv[2]);
+            load += Load(dialog, argv[2]);
+        }
+        printf("plain_read_ms=%.2f load_command_ms=%.1f ratio=%.0f (mean of %d)\n", read / runs, load / runs,
+               load / read, runs);
+        PrintStatus(dialog);
+    } else if (verb == L"tick") {
+        // A list message's item must lie in the list's own process.
+        DWORD processId = 0;
+        GetWindowThreadProcessId(dialog, &processId);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+        void* remote = process ? VirtualAllocEx(process, nullptr, sizeof(LVITEMW), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+        if (!remote) {
+            fprintf(stderr, "cannot reach Harvo's memory\n");
+            return 1;
+        }
+        LVITEMW item = {};
+        item.stateMask = LVIS_STATEIMAGEMASK;
+        item.state = INDEXTOSTATEIMAGEMASK(2);
+        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        for (int i = 2; i < argc; ++i) {
+            for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST})
+                SendDlgItemMessageW(dialog, list, LVM_SETITEMSTATE, static_cast<WPARAM>(_wtoi(argv[i]) - 1),
+                                    reinterpret_cast<LPARAM>(remote));
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+        CloseHandle(process);
+    } else if (verb == L"close") {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+    } else {
+        fprintf(stderr, "unknown command\n");
+        return 2;
+    }
+    return 0;
+}

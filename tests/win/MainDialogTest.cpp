@@ -1,0 +1,202 @@
+// The real main dialog, created from its resource template and driven by the
+// messages a user's actions send.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/MainDialogProc.h"
+#include "app/Win32DialogPort.h"
+#include "resources/resource.h"
+#include "tests/support/TestFiles.h"
+#include "threadlog/PostTable.h"
+#include "ui/TargetLists.h"
+
+namespace {
+
+class MainDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&classes);
+        ClearPostTable();
+        dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+        ASSERT_NE(dialog_, nullptr) << GetLastError();
+    }
+    void TearDown() override {
+        if (dialog_) DestroyWindow(dialog_);
+        // Drop the quit message the destruction posted, so it cannot reach a later test.
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        }
+        ClearPostTable();
+    }
+
+    std::wstring Text(int id) {
+        wchar_t text[2048] = L"";
+        GetDlgItemTextW(dialog_, id, text, 2048);
+        return text;
+    }
+    std::wstring Cell(int list, int row, int column) {
+        wchar_t text[2048] = L"";
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 2048;
+        SendDlgItemMessageW(dialog_, list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
+    int RowCount(int list) { return static_cast<int>(SendDlgItemMessageW(dialog_, list, LVM_GETITEMCOUNT, 0, 0)); }
+    void Command(int id) { SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+    HWND dialog_ = nullptr;
+};
+
+// Every control stands where the template puts it, in dialog units.
+TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
+    const struct { int id; const wchar_t* className; const wchar_t* caption; RECT units; } controls[] = {
+        {IDC_LOG_PATH, L"Edit", L"", {90, 7, 286, 12}},
+        {IDC_CHOOSE_LOG, L"Button", L"ファイル選択", {378, 7, 47, 12}},
+        {IDC_LOAD, L"Button", L"ファイル\n読み込み", {436, 7, 48, 29}},
+        {IDC_OUTPUT_PATH, L"Edit", L"", {91, 24, 285, 12}},
+        {IDC_CHOOSE_OUTPUT, L"Button", L"ファイル選択", {379, 24, 47, 12}},
+        {IDC_MAIN_LIST, L"SysListView32", L"", {7, 53, 421, 149}},
+        {IDC_RANGE_START, L"Edit", L"", {436, 47, 20, 11}},
+        {IDC_RANGE_END, L"Edit", L"", {464, 47, 19, 11}},
+        {IDC_CLEAR_RANGE, L"Button", L"チェッククリア", {436, 64, 48, 11}},
+        {IDC_SAME_TRIP, L"Button", L"同トリ選択", {436, 89, 48, 14}},
+        {IDC_SAME_ID, L"Button", L"同ＩＤ選択", {436, 108, 48, 14}},
+        {IDC_REFERENCED, L"Button", L"参照レス抽出", {436, 130, 48, 25}},
+        {IDC_CONVERT, L"Button", L"変換", {436, 167, 48, 36}},
+        {IDC_SUB_LIST, L"SysListView32", L"", {7, 220, 477, 157}},
+        {IDC_STATUS, L"Static", L"", {7, 384, 406, 14}},
+        {IDC_EXIT, L"Button", L"終了", {426, 382, 58, 16}},
+    };
+    for (const auto& c : controls) {
+        SCOPED_TRACE(c.id);
+        HWND control = GetDlgItem(dialog_, c.id);
+        ASSERT_NE(control, nullptr);
+        wchar_t className[64];
+        GetClassNameW(control, className, 64);
+        EXPECT_STREQ(className, c.className);
+        EXPECT_EQ(Text(c.id), c.caption);
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        EXPECT_TRUE(style & WS_VISIBLE);
+        EXPECT_EQ((style & WS_TABSTOP) != 0, c.id != IDC_STATUS);
+        if (wcscmp(c.className, L"Button") == 0) {
+            EXPECT_EQ(style & 0xF, BS_PUSHBUTTON) << "no default button";
+        }
+
+        // The dialog manager maps the origin and the size each on its own.
+        RECT expected = c.units;
+        MapDialogRect(dialog_, &expected);
+        RECT actual;
+        GetWindowRect(control, &actual);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&actual), 2);
+        EXPECT_EQ(actual.left, expected.left);
+        EXPECT_EQ(actual.top, expected.top);
+        EXPECT_EQ(actual.right - actual.left, expected.right);
+        EXPECT_EQ(actual.bottom - actual.top, expected.bottom);
+    }
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(dialog_, IDC_STATUS), GWL_STYLE) & SS_SUNKEN);
+    EXPECT_TRUE(GetWindowLongW(GetDlgItem(dialog_, IDC_LOAD), GWL_STYLE) & BS_MULTILINE);
+    EXPECT_EQ(GetDlgItem(dialog_, IDOK), nullptr);
+    EXPECT_EQ(GetDlgItem(dialog_, IDCANCEL), nullptr);
+
+    wchar_t caption[64];
+    GetWindowTextW(dialog_, caption, 64);
+    EXPECT_STREQ(caption, L"Harvo - まとめ支援ツール");
+    const LONG style = GetWindowLongW(dialog_, GWL_STYLE);
+    EXPECT_FALSE(style & WS_VISIBLE) << "created hidden";
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_TRUE(style & WS_SYSMENU);
+}
+
+TEST_F(MainDialogTest, MenuCarriesItsThreeItems) {
+    HMENU menu = GetMenu(dialog_);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(GetMenuItemCount(menu), 2);
+    wchar_t text[64];
+    GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"ツール(&T)");
+    GetMenuStringW(menu, 1, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"ヘルプ(&H)");
+    GetMenuStringW(menu, IDM_SETTINGS, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"設定(&S)");
+    GetMenuStringW(menu, IDM_LOAD_CHECK_FILE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"チェックファイル読み込み");
+    GetMenuStringW(menu, IDM_VERSION, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"バージョン情報(&B)");
+}
+
+TEST_F(MainDialogTest, ListsHaveChecksGridLinesAndColumns) {
+    for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST}) {
+        const LRESULT style = SendDlgItemMessageW(dialog_, list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+        EXPECT_EQ(style & (LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES), LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
+        HWND header = reinterpret_cast<HWND>(SendDlgItemMessageW(dialog_, list, LVM_GETHEADER, 0, 0));
+        EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 5);
+    }
+    const struct { int list; int column; const wchar_t* header; int width; } columns[] = {
+        {IDC_MAIN_LIST, 1, L"名前", 250}, {IDC_MAIN_LIST, 4, L"日付", 200},
+        {IDC_SUB_LIST, 1, L"名前（＆トリップ）", 250}, {IDC_SUB_LIST, 4, L"本文", 500},
+    };
+    for (const auto& c : columns) {
+        wchar_t text[64] = L"";
+        LVCOLUMNW column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = text;
+        column.cchTextMax = 64;
+        SendDlgItemMessageW(dialog_, c.list, LVM_GETCOLUMNW, static_cast<WPARAM>(c.column),
+                            reinterpret_cast<LPARAM>(&column));
+        EXPECT_STREQ(text, c.header);
+        EXPECT_EQ(column.cx, c.width);
+    }
+}
+
+TEST_F(MainDialogTest, LoadFillsBothListsAndMarksReadBack) {
+    TempDir dir;
+    const std::string path = dir.File("スレッド.dat");
+    WriteBytes(path, "ハンドル </b>◆Trip <b><>sage<>2009/01/01 ID:AbC<>最初<>題名\n"
+                     "</b>◆Only <b><><>2009/01/02 ID:XyZ<>" + std::string(4095, 'b') + "<>\n"
+                     "名無し<><>2009/01/03<>三番目<>\n");
+    Win32DialogPort port(dialog_);
+    port.SetText(IDC_LOG_PATH, path.c_str());
+
+    EXPECT_EQ(ReadCheckStates(port), 1);
+    EXPECT_EQ(postTable[0].mainCheck, -1) << "rows that do not exist read as marked";
+    EXPECT_EQ(postTable[999].subCheck, -1);
+
+    Command(IDC_LOAD);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    ASSERT_EQ(RowCount(IDC_MAIN_LIST), 1000);
+    ASSERT_EQ(RowCount(IDC_SUB_LIST), 1000);
+    EXPECT_EQ(Cell(IDC_MAIN_LIST, 0, 1), L"ハンドル ");
+    EXPECT_EQ(Cell(IDC_MAIN_LIST, 0, 2), L"◆Trip");
+    EXPECT_EQ(Cell(IDC_SUB_LIST, 0, 1), L"ハンドル ◆Trip");
+    EXPECT_EQ(Cell(IDC_MAIN_LIST, 1, 1), L"</b>◆Only <b>");
+    EXPECT_EQ(Cell(IDC_MAIN_LIST, 1, 3), L"XyZ");
+    EXPECT_EQ(Cell(IDC_SUB_LIST, 1, 4), std::wstring(1023, L'b'));
+    EXPECT_EQ(Cell(IDC_SUB_LIST, 2, 4), L"三番目");
+    EXPECT_EQ(Cell(IDC_MAIN_LIST, 999, 0), L"1000");
+    EXPECT_EQ(Cell(IDC_MAIN_LIST, 999, 1), L"");
+
+    // Ticking the row numbered 3 in both lists marks record 2 alone.
+    ListView_SetCheckState(GetDlgItem(dialog_, IDC_MAIN_LIST), 2, TRUE);
+    ListView_SetCheckState(GetDlgItem(dialog_, IDC_SUB_LIST), 2, TRUE);
+    EXPECT_EQ(ReadCheckStates(port), 1);
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        ASSERT_EQ(postTable[i].mainCheck, i == 2 ? 1 : 0) << i;
+        ASSERT_EQ(postTable[i].subCheck, i == 2 ? 1 : 0) << i;
+    }
+}
+
+TEST_F(MainDialogTest, OtherIdsAreLeftToTheSystem) {
+    for (int id : {IDC_LOG_PATH, IDC_RANGE_END, 1, 2, 40999})
+        EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), 0), FALSE) << id;
+    EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(IDC_LOAD, BN_CLICKED), 0), TRUE);
+    EXPECT_EQ(Text(IDC_STATUS), L"読み込み対象ファイルの設定がありません");
+}
+
+}  // namespace

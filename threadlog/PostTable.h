@@ -1,0 +1,37 @@
+// The post table: one fixed record per line of the loaded thread log.
+//
+// Record i is line i of the file, post number i + 1 and row i of both target
+// lists. Texts are zero-terminated Shift_JIS of fixed width; longer text is cut.
+#pragma once
+
+#include <cstdint>
+
+const int POST_TABLE_CAPACITY = 1100;  // records a load clears
+const int MAX_READ_LINES = 1002;       // records the reader fills at most
+const int MAX_POSTS = 1000;            // the working range of lists, commands and files
+const int LINE_BUFFER_SIZE = 10240;
+const int PATH_BUFFER_SIZE = 260;      // 259 bytes of path and the terminating zero
+
+struct PostRecord {
+    int32_t number;      // the line's index in the file
+    char line[8192];     // the whole line without its line feed
+    char name[256];
+    char mail[256];
+    char dateId[256];
+    char body[4096];
+    char title[256];     // the thread's title, on record 0 only
+    char kote[256];      // name before "</b>": the poster's fixed handle
+    char trip[256];      // name between "</b>" and "<b>"
+    char date[256];      // dateId before "ID:"
+    char id[256];        // dateId after "ID:", before " BE:"
+    int32_t mainCheck;   // marked in the main target list
+    int32_t subCheck;    // marked in the sub target list
+    int32_t idGroup;     // same-ID group of the style-sheet output, 0 for none
+};
+
+extern PostRecord postTable[POST_TABLE_CAPACITY];
+extern char lineBuffer[LINE_BUFFER_SIZE];
+extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
+
+// Zeroes every record (a load does this before it reads).
+void ClearPostTable();

@@ -1,0 +1,228 @@
+#include "threadlog/ThreadLogReader.h"
+
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "scriv/Scriv.h"
+#include "threadlog/ThreadLogTexts.h"
+
+namespace {
+
+const size_t LINE_LIMIT = LINE_BUFFER_SIZE - 1;  // a line that reaches this many bytes is dropped
+const size_t CHUNK_SIZE = 64 * 1024;
+const int FIELD_COUNT = 5;
+const char SEPARATOR[] = "<>";
+
+// Writes text, cut to width - 1 bytes, into a field and zeroes the rest of it.
+// Kept out of line: inlined with a known width, GCC copies with "rep movsq",
+// several times slower than the C library's memcpy.
+__attribute__((noinline)) void SetField(char* field, size_t width, const char* text, size_t length) {
+    const size_t n = length < width ? length : width - 1;
+    memcpy(field, text, n);
+    memset(field + n, 0, width - n);
+}
+
+template <size_t N>
+void SetField(char (&field)[N], const char* text, size_t length) {
+    SetField(field, N, text, length);
+}
+
+// SplitPostLine given the line's length. Every byte of the record is written
+// once: each field gets its text and zeros behind it.
+void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
+    record->number = index;
+    SetField(record->line, line, length);
+
+    struct Field {
+        char* text;
+        size_t width;
+    };
+    const Field fields[FIELD_COUNT] = {{record->name, sizeof record->name},
+                                       {record->mail, sizeof record->mail},
+                                       {record->dateId, sizeof record->dateId},
+                                       {record->body, sizeof record->body},
+                                       {record->title, sizeof record->title}};
+    // A field is taken only when the separator that ends it is there.
+    const char* start = line;
+    int found = 0;
+    for (; found < FIELD_COUNT; ++found) {
+        const char* separator = strstr(start, SEPARATOR);
+        if (!separator) break;
+        SetField(fields[found].text, fields[found].width, start, separator - start);
+        start = separator + 2;
+    }
+    // The first line carries the thread's title behind its fourth separator.
+    if (index == 0 && found == 4) {
+        SetField(record->title, start, line + length - start);
+        found = FIELD_COUNT;
+    }
+    for (int k = found; k < FIELD_COUNT; ++k) SetField(fields[k].text, fields[k].width, "", 0);
+    memset(record->kote, 0, sizeof *record - offsetof(PostRecord, kote));
+
+    if (record->title[0] != '\0') ScrivEx(2, 0, LOG_TITLE, record->title);
+    ScrivEx(2, 0, record->name, nullptr);
+    ScrivEx(2, 0, record->mail, nullptr);
+    ScrivEx(2, 0, record->dateId, nullptr);
+    ScrivEx(2, 0, record->body, nullptr);
+}
+
+// Collects the bytes of a file into lines and splits each into the post table.
+// Equivalent to taking one byte at a time into lineBuffer, but works on runs of
+// bytes: a line that lies whole in one chunk, without NUL bytes and short
+// enough, is split where it stands, and lineBuffer stays clear.
+class LineCollector {
+public:
+    // Takes the next bytes of the file; a line split in place gets a NUL byte
+    // over its line feed. False once no more lines are wanted.
+    bool Take(char* bytes, char* end) {
+        while (bytes < end) {
+            char* lineFeed = static_cast<char*>(memchr(bytes, '\n', end - bytes));
+            if (!lineFeed) {
+                Append(bytes, end);
+                return true;
+            }
+            const size_t length = lineFeed - bytes;
+            bool more;
+            if (length_ == 0 && !skipping_ && length < LINE_LIMIT && !memchr(bytes, '\0', length)) {
+                *lineFeed = '\0';
+                more = EndLine(bytes, length);
+            } else {
+                Append(bytes, lineFeed);
+                if (length_ == LINE_LIMIT) Overflow();
+                more = EndLine(lineBuffer, length_);
+                Clear();
+            }
+            if (!more) return false;
+            bytes = lineFeed + 1;
+        }
+        return true;
+    }
+
+private:
+    // Bytes of the line being read, none of them a line feed. A NUL byte
+    // appends nothing; a byte arriving when the buffer is full drops the line.
+    void Append(const char* bytes, const char* end) {
+        while (bytes < end && !skipping_) {
+            if (length_ == LINE_LIMIT) {
+                Overflow();
+                return;
+            }
+            const size_t room = LINE_LIMIT - length_;
+            const size_t take = static_cast<size_t>(end - bytes) < room ? static_cast<size_t>(end - bytes) : room;
+            const char* nul = static_cast<const char*>(memchr(bytes, '\0', take));
+            const size_t run = nul ? static_cast<size_t>(nul - bytes) : take;
+            memcpy(lineBuffer + length_, bytes, run);
+            length_ += run;
+            bytes += nul ? run + 1 : run;
+        }
+    }
+
+    // A line feed: splits the line into its record. False after the last line wanted.
+    bool EndLine(const char* line, size_t length) {
+        char number[32];
+        snprintf(number, sizeof number, LOG_LINE_NUMBER, count_ + 1);
+        ScrivEx(2, 0, LOG_LINE_RULE, number);
+        SplitLine(count_, line, length, &postTable[count_]);
+        ++count_;
+        skipping_ = false;
+        if (count_ >= MAX_READ_LINES) {
+            ScrivEx(2, 0, LOG_DATA_MAX, "");
+            return false;
+        }
+        return true;
+    }
+
+    // The rest of an over-long line is skipped; it leaves a record with empty texts.
+    void Overflow() {
+        char number[32];
+        snprintf(number, sizeof number, LOG_SIZE_OVER_LINE, count_ + 1);
+        ScrivEx(0, 0, LOG_SIZE_OVER, number);
+        Clear();
+        skipping_ = true;
+    }
+
+    // Bytes past length_ are zero already: the reader zeroes the whole buffer first.
+    void Clear() {
+        memset(lineBuffer, 0, length_);
+        length_ = 0;
+    }
+
+    size_t length_ = 0;
+    int count_ = 0;
+    bool skipping_ = false;
+};
+
+}  // namespace
+
+int ReadThreadLog(const char* path) {
+    memset(lineBuffer, 0, sizeof lineBuffer);
+    if (!path) {
+        ScrivEx(0, 0, LOG_BAD_FILE_NAME, nullptr);
+        return 0;
+    }
+    if (path[0] == '\0') {
+        ScrivEx(0, 0, LOG_NO_FILE_NAME, nullptr);
+        return 1;
+    }
+    ScrivEx(1, 0, LOG_DAT_FILE, path);
+    plat::File* file = plat::FileOpen(path, plat::FileMode::Read);
+    if (!file) {
+        ScrivEx(0, plat::GetLastErrorCode(), LOG_FOPEN, LOG_OPEN_FAILED);
+        return 0;
+    }
+    // Cleared only once the file is open: a file that cannot be opened leaves
+    // the posts as they were, matching the rows and marks the lists still show.
+    ClearPostTable();
+    // A read error ends the file like its end does: the lines read so far stay.
+    std::vector<char> chunk(CHUNK_SIZE);
+    LineCollector collector;
+    for (;;) {
+        const size_t got = plat::FileRead(file, chunk.data(), chunk.size());
+        if (got == 0 || !collector.Take(chunk.data(), chunk.data() + got)) break;
+    }
+    plat::FileClose(file);
+    return 1;
+}
+
+int SplitPostLine(int index, const char* line, PostRecord* record) {
+    SplitLine(index, line, strlen(line), record);
+    return 1;
+}
+
+int SplitNameAndDate() {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        PostRecord& r = postTable[i];
+        if (r.dateId[0] == '\0') continue;
+
+        const char* idMark = strstr(r.dateId, "ID:");
+        if (idMark) {
+            SetField(r.date, r.dateId, idMark - r.dateId);
+            ScrivEx(2, 0, LOG_DATE, r.date);
+            // The ID ends before the byte (a blank) that precedes "BE:", unless
+            // "BE:" stands at its first or second byte.
+            const char* id = idMark + 3;
+            const char* be = strstr(id, "BE:");
+            SetField(r.id, id, be && be - id >= 2 ? be - id - 1 : strlen(id));
+            ScrivEx(2, 0, LOG_ID, r.id);
+        } else {
+            SetField(r.date, r.dateId, strlen(r.dateId));
+            ScrivEx(2, 0, LOG_DATE, r.date);
+            ScrivEx(2, 0, LOG_NO_ID, nullptr);
+        }
+
+        if (r.name[0] == '\0') continue;
+        const char* close = strstr(r.name, "</b>");
+        if (!close) continue;
+        SetField(r.kote, r.name, close - r.name);
+        const char* trip = close + 4;
+        const char* open = strstr(trip, " <b>");
+        if (!open) open = strstr(trip, "<b>");
+        if (open) SetField(r.trip, trip, open - trip);
+        ScrivEx(2, 0, LOG_KOTE, r.kote);
+        ScrivEx(2, 0, LOG_TRIP, r.trip);
+    }
+    return 1;
+}

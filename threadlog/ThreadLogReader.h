@@ -1,0 +1,19 @@
+// The thread log reader: one post per line, fields separated by "<>".
+#pragma once
+
+#include "threadlog/PostTable.h"
+
+// Clears the post table once the file at path is open and fills it, line i
+// into record i, at most MAX_READ_LINES lines. Returns 0 when there is no path
+// or the file can't be opened (the table is then left as it was), else 1 (an
+// empty path is logged and reads nothing).
+int ReadThreadLog(const char* path);
+
+// Fills record with the zero-terminated line split into number, line, name,
+// mail, dateId, body and title; every other field becomes zero. The line must
+// not lie inside the record. Always returns 1.
+int SplitPostLine(int index, const char* line, PostRecord* record);
+
+// Derives date and id from dateId, kote and trip from name, for records 0 to
+// MAX_POSTS - 1. Always returns 1.
+int SplitNameAndDate();

@@ -1,0 +1,33 @@
+// What the commands need of the main dialog, and nothing more. The Win32
+// layer implements it over the real controls; tests implement it in memory.
+// Texts are Shift_JIS; controls are named by their ids (resources/resource.h).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+class DialogPort {
+public:
+    virtual ~DialogPort() = default;
+
+    // Whether the dialog holds the control; when it does not, the system's
+    // last-error value says why.
+    virtual bool HasControl(int id) = 0;
+
+    // The control's text, cut to size - 1 bytes (never half a double-byte character).
+    virtual void GetText(int id, char* out, size_t size) = 0;
+    virtual void SetText(int id, const char* text) = 0;
+
+    // List views in report view.
+    virtual uint32_t ListExtendedStyle(int id) = 0;
+    virtual void SetListExtendedStyle(int id, uint32_t style) = 0;
+    virtual void InsertListColumn(int id, int column, const char* header, int width) = 0;
+    virtual void DeleteAllRows(int id) = 0;
+    virtual void InsertRow(int id, int row, const char* text) = 0;
+    virtual void SetCell(int id, int row, int column, const char* text) = 0;
+    // The row's state image: 1 not ticked, 2 ticked, 0 when the row does not exist.
+    virtual int RowStateImage(int id, int row) = 0;
+    virtual void SetRowStateImage(int id, int row, int image) = 0;
+    // Drawing suspended while a list is refilled, then resumed and repainted.
+    virtual void SetListRedraw(int id, bool on) = 0;
+};

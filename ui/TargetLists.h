@@ -1,0 +1,32 @@
+// The main and the sub target list: set-up, filling from the post table, and
+// the marks of their rows.
+//
+// A row is marked when its check box is ticked: its state image is 2 (1 when
+// not ticked), and a mark is read as the state image minus 1.
+#pragma once
+
+#include <cstddef>
+
+#include "threadlog/PostTable.h"
+#include "ui/DialogPort.h"
+
+const int STATE_IMAGE_UNCHECKED = 1;
+const int STATE_IMAGE_CHECKED = 2;
+const unsigned LIST_STYLE_GRID_AND_CHECKS = 0x1 | 0x4;  // grid lines, check boxes
+
+int SetListStyles(DialogPort& dialog);
+int SetCheckListStyle(DialogPort& dialog, int id);
+int SetListColumns(DialogPort& dialog);
+int AddMainListColumns(DialogPort& dialog, int id);
+int AddSubListColumns(DialogPort& dialog, int id);
+int FillMainList(DialogPort& dialog);
+int FillSubList(DialogPort& dialog);
+int ReadCheckStates(DialogPort& dialog);
+
+// The text of column 1 to 4 of a record's row, cut as the list shows it (at most 1023 bytes).
+void MainListCell(const PostRecord& record, int column, char* out, size_t size);
+void SubListCell(const PostRecord& record, int column, char* out, size_t size);
+
+// Looks the control up; when it is missing, logs "Error：GetDlgItem()" with the
+// system's last-error value and the caller's line, and returns false.
+bool FindControl(DialogPort& dialog, int id, unsigned line);
