@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Win32Text.h"
+#include "settings/FileChoosersWin.h"
 
 LRESULT Win32DialogPort::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) {
     return SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
@@ -81,4 +82,12 @@ void Win32DialogPort::SetRowStateImage(int id, int row, int image) {
 void Win32DialogPort::SetListRedraw(int id, bool on) {
     Send(id, WM_SETREDRAW, on ? TRUE : FALSE, 0);
     if (on) InvalidateRect(GetDlgItem(dialog_, id), nullptr, TRUE);
+}
+
+bool Win32DialogPort::AskYesNo(const char* text, const char* caption) {
+    return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+}
+
+bool Win32DialogPort::ChooseFile(Chooser kind, const char* filter, char* path, size_t size) {
+    return (kind == Chooser::Open ? OpenFileChooser : SaveFileChooser)(dialog_, path, size, filter) != 0;
 }

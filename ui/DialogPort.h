@@ -30,4 +30,16 @@ public:
     virtual void SetRowStateImage(int id, int row, int image) = 0;
     // Drawing suspended while a list is refilled, then resumed and repainted.
     virtual void SetListRedraw(int id, bool on) = 0;
+
+    // A modal question owned by the dialog, buttons Yes and No with No the
+    // default, no icon. True for Yes.
+    virtual bool AskYesNo(const char* text, const char* caption) = 0;
+
+    // The system's file chooser owned by the dialog, starting with no name.
+    // filter: pairs of description and pattern, each zero-terminated, the list
+    // closed by a second zero. True with the chosen full path in path (cut to
+    // size - 1 bytes); false when none was chosen, with the last-error value 0
+    // for a plain cancel and the failure's code otherwise.
+    enum class Chooser { Open, Save };
+    virtual bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) = 0;
 };

@@ -2,6 +2,7 @@
 // list rows with their cells and state images, a log of questions asked.
 #pragma once
 
+#include <cstdio>
 #include <cstring>
 #include <map>
 #include <set>
@@ -69,8 +70,36 @@ public:
     }
     void SetListRedraw(int id, bool on) override { lists[id].redraw = on; }
 
+    // Questions are answered from answers, front first; No when none is left.
+    bool AskYesNo(const char* text, const char* caption) override {
+        questions.push_back({text, caption});
+        if (answers.empty()) return false;
+        const bool yes = answers.front();
+        answers.erase(answers.begin());
+        return yes;
+    }
+
+    // The next chooser yields chosenPath; an empty one ends it without a file,
+    // with chooserError as the last-error value.
+    bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) override {
+        std::string pairs;
+        for (const char* p = filter; *p; p += strlen(p) + 1) pairs += std::string(p) + "|";
+        choosers.push_back({kind, pairs});
+        if (chosenPath.empty()) {
+            plat::SetLastErrorCode(chooserError);
+            return false;
+        }
+        snprintf(path, size, "%s", chosenPath.c_str());
+        return true;
+    }
+
     std::map<int, std::string> texts;
     std::map<int, List> lists;
+    std::vector<std::pair<std::string, std::string>> questions;  // text, caption
+    std::vector<bool> answers;
+    std::vector<std::pair<Chooser, std::string>> choosers;  // kind, filter pairs joined by '|'
+    std::string chosenPath;
+    uint32_t chooserError = 0;
 
 private:
     std::set<int> removed_;
