@@ -3,7 +3,23 @@
 #include "app/Win32DialogPort.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "settings/SettingsDialogWin.h"
+#include "settings/VersionWin.h"
 #include "ui/MainDialog.h"
+
+namespace {
+
+// Commands that open windows of their own take the dialog itself, not its
+// port; they are looked up before the portable commands of RunCommand.
+const struct {
+    int id;
+    int (*handler)(HWND);
+} WIN32_COMMANDS[] = {
+    {IDM_SETTINGS, OpenSettingsDialog},
+    {IDM_VERSION, ShowVersion},
+};
+
+}  // namespace
 
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
@@ -19,6 +35,12 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             if (id == IDC_EXIT) {
                 PostMessageW(dialog, WM_CLOSE, 0, 0);
                 return TRUE;
+            }
+            for (const auto& command : WIN32_COMMANDS) {
+                if (command.id == id) {
+                    command.handler(dialog);
+                    return TRUE;
+                }
             }
             Win32DialogPort port(dialog);
             return RunCommand(port, id) ? TRUE : FALSE;

@@ -12,7 +12,12 @@ LRESULT Win32DialogPort::Send(int id, UINT message, WPARAM wParam, LPARAM lParam
     return SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
 }
 
-bool Win32DialogPort::HasControl(int id) { return GetDlgItem(dialog_, id) != nullptr; }
+// Wine's GetDlgItem leaves the last error alone when it finds nothing: clear
+// it first so a missing control is not logged with a stale code.
+bool Win32DialogPort::HasControl(int id) {
+    SetLastError(0);
+    return GetDlgItem(dialog_, id) != nullptr;
+}
 
 void Win32DialogPort::GetText(int id, char* out, size_t size) {
     if (size == 0) return;

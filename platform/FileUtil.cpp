@@ -1,5 +1,6 @@
 // Whole-file reads and safe whole-file writes over the platform's file operations.
 #include "platform/Platform.h"
+#include "platform/ReplacingFile.h"
 
 namespace plat {
 
@@ -14,18 +15,33 @@ bool ReadWholeFile(const char* path, std::string& out) {
     return true;
 }
 
-bool WriteWholeFile(const char* path, const void* data, size_t length) {
-    const std::string temporary = std::string(path) + "~tmp";
-    File* f = FileOpen(temporary.c_str(), FileMode::Write);
-    if (!f) return false;
-    bool ok = FileWrite(f, data, length) && FileFlush(f);
-    ok = FileClose(f) && ok;
-    if (ok && FileMove(temporary.c_str(), path)) return true;
+ReplacingFile::ReplacingFile(const char* path)
+    : path_(path), temporary_(path_ + "~tmp"), file_(FileOpen(temporary_.c_str(), FileMode::Write)),
+      created_(file_ != nullptr) {}
+
+bool ReplacingFile::Commit() {
+    if (!file_) return false;
+    const bool flushed = FileFlush(file_);
+    const uint32_t flushError = GetLastErrorCode();
+    const bool closed = FileClose(file_);
+    file_ = nullptr;
+    if (!flushed) SetLastErrorCode(flushError);
+    committed_ = flushed && closed && FileMove(temporary_.c_str(), path_.c_str());
+    return committed_;
+}
+
+ReplacingFile::~ReplacingFile() {
+    if (committed_ || !created_) return;
     // Keep the failing call's error code for the caller, not the clean-up's.
     const uint32_t error = GetLastErrorCode();
-    FileRemove(temporary.c_str());
+    if (file_) FileClose(file_);
+    FileRemove(temporary_.c_str());
     SetLastErrorCode(error);
-    return false;
+}
+
+bool WriteWholeFile(const char* path, const void* data, size_t length) {
+    ReplacingFile file(path);
+    return file.IsOpen() && file.Write(data, length) && file.Commit();
 }
 
 }  // namespace plat

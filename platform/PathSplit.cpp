@@ -1,6 +1,7 @@
 // Path splitting; see PathSplit.h.
 #include "platform/PathSplit.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "platform/Sjis.h"
@@ -46,4 +47,17 @@ void SplitPath(const char* path, PathParts* parts) {
                       CopyPart(parts->dir, rest, nameStart) && CopyPart(parts->fname, name, dot) &&
                       CopyPart(parts->ext, name + dot, nameLength - dot);
     if (!fits) parts->drive[0] = parts->dir[0] = parts->fname[0] = parts->ext[0] = '\0';
+}
+
+bool ReplaceExtension(const char* path, const char* ending, char* out, size_t size) {
+    PathParts parts;
+    SplitPath(path, &parts);
+    const size_t whole = std::strlen(parts.drive) + std::strlen(parts.dir) + std::strlen(parts.fname) +
+                         std::strlen(parts.ext);
+    const int n = whole == std::strlen(path)
+                      ? std::snprintf(out, size, "%s%s%s%s", parts.drive, parts.dir, parts.fname, ending)
+                      : -1;
+    if (n >= 0 && static_cast<size_t>(n) < size) return true;
+    if (size > 0) out[0] = '\0';
+    return false;
 }

@@ -19,3 +19,10 @@ void SplitPath(const char* path, PathParts* parts);
 
 // Offset just past the last '\\' or '/' of path, 0 when there is none.
 size_t FileNameStart(const char* path);
+
+// The path's drive, dir and fname followed by ending, the name of a file that
+// belongs beside it: "D:\\logs\\1234.dat" with ".html" gives "D:\\logs\\1234.html",
+// "page" with ".chk" gives "page.chk". False, with out empty, when the result
+// would not fit size - 1 bytes or a part of path is too long to split: never a
+// name cut short, which would be the name of another file.
+bool ReplaceExtension(const char* path, const char* ending, char* out, size_t size);

@@ -37,7 +37,15 @@ bool WinExists(const char* path) {
 bool WinRemove(const char* path) { return DeleteFileW(ToWide(path).c_str()) != 0; }
 
 bool WinMove(const char* from, const char* to) {
-    return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(),
+    // Windows refuses to replace a read-only file; Wine replaces it. Refuse
+    // it here, so that a file the user protected stays as it is everywhere.
+    const std::wstring target = ToWide(to);
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return false;
+    }
+    return MoveFileExW(ToWide(from).c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

@@ -1,5 +1,6 @@
 #include "settings/FileChoosersWin.h"
 
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <cstring>
@@ -7,10 +8,13 @@
 #include <vector>
 
 #include "platform/Win32Text.h"
+#include "settings/FileOpenSave.h"
 
 namespace {
 
 const char TITLE[] = "ファイルを選んでください。";
+const UINT SHIFT_JIS = 932;
+static_assert(FNERR_BUFFERTOOSMALL == CHOOSER_NAME_TOO_LONG, "one code for a name too long");
 
 int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool save) {
     // The filter's pieces each become wide text; the list keeps its double zero.
@@ -31,11 +35,31 @@ int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool sav
     ofn.lpstrFile = name.data();
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrTitle = title.c_str();
-    ofn.Flags = save ? OFN_FILEMUSTEXIST | OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    // A page is usually a new file: the save chooser asks for an existing
+    // folder only, and asks before it lets an existing file be named.
+    // The process's current folder stays put: a relative log path in
+    // Scriv.ini must not follow the user's browsing.
+    ofn.Flags = (save ? OFN_PATHMUSTEXIST | OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_HIDEREADONLY) |
+                OFN_NOCHANGEDIR;
     const BOOL chosen = save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn);
     if (!chosen) {
         // The chooser says itself whether it failed; 0 is a plain cancel.
         SetLastError(CommDlgExtendedError());
+        return 0;
+    }
+    // The program keeps paths in Shift_JIS. A name with a character that code
+    // page lacks would come back as another file's name; and a name of
+    // MAX_PATH characters can take twice as many bytes: refuse either rather
+    // than hand on a name that is not the one chosen.
+    BOOL lossy = FALSE;
+    const int bytes =
+        WideCharToMultiByte(SHIFT_JIS, WC_NO_BEST_FIT_CHARS, name.data(), -1, nullptr, 0, nullptr, &lossy);
+    if (lossy || bytes <= 0) {
+        SetLastError(FNERR_INVALIDFILENAME);
+        return 0;
+    }
+    if (static_cast<size_t>(bytes) > size) {
+        SetLastError(FNERR_BUFFERTOOSMALL);
         return 0;
     }
     FromWide(name.data(), path, size);

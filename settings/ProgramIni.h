@@ -19,3 +19,33 @@ int ReadIniInt(const char* section, const char* key, int def);
 void ReadIniText(const char* section, const char* key, const char* def, char (&out)[INI_TEXT_SIZE]);
 // False when the file cannot be written; the last-error value says why.
 bool WriteIniText(const char* section, const char* key, const char* value);
+
+// Every setting of the program INI, with the default that applies when the
+// file or the key is missing. Which values count as on is each reader's rule.
+struct IntSetting {
+    const char* section;
+    const char* key;
+    int def;
+};
+struct TextSetting {
+    const char* section;
+    const char* key;
+    const char* def;
+};
+
+const IntSetting SETTING_KIND = {"EXCHANGE", "KIND", 0};  // 1 name colour, 99 style sheet, else body colour
+const IntSetting SETTING_MAIL_OUTPUT = {"EXCHANGE", "MAIL_OUTPUT", 0};
+const IntSetting SETTING_REDAT = {"EXCHANGE", "REDAT", 0};
+const TextSetting SETTING_TEXT_COLOUR = {"COLOR", "TEXT", ""};
+const TextSetting SETTING_NAME_COLOUR = {"COLOR", "NAME", ""};
+const IntSetting SETTING_TAG_KIND = {"CSS", "TAG_KIND", 0};
+const TextSetting SETTING_TARGET_TEXT = {"CSS", "TARGET_TEXT", "hvTargetText"};
+const IntSetting SETTING_SELECT_ID = {"CSS", "SELECT_ID", 0};
+const IntSetting SETTING_SUBCHECK = {"OPTION", "SUBCHECK", 0};
+
+inline int ReadIniInt(const IntSetting& setting) {
+    return ReadIniInt(setting.section, setting.key, setting.def);
+}
+inline void ReadIniText(const TextSetting& setting, char (&out)[INI_TEXT_SIZE]) {
+    ReadIniText(setting.section, setting.key, setting.def, out);
+}

@@ -3,8 +3,10 @@
 #include <cstring>
 
 #include "resources/resource.h"
+#include "scriv/Scriv.h"
 #include "threadlog/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
+#include "threadlog/ThreadLogTexts.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -15,18 +17,24 @@ const char STATUS_LOADED[] = "ファイル読み込み完了";
 int LoadCommand(DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     dialog.SetText(IDC_OUTPUT_PATH, "");
-    char path[PATH_BUFFER_SIZE];
+    // Room for one byte more than a path may hold: a longer text is refused
+    // like a file that cannot be opened, never cut into the name of another file.
+    char path[PATH_BUFFER_SIZE + 2];
     dialog.GetText(IDC_LOG_PATH, path, sizeof path);
     if (path[0] == '\0') {
         dialog.SetText(IDC_STATUS, STATUS_NO_FILE);
         return 1;
+    }
+    if (strlen(path) >= PATH_BUFFER_SIZE) {
+        ScrivEx(0, 0, LOG_BAD_FILE_NAME, path);
+        return 0;
     }
     if (!ReadThreadLog(path)) return 0;
     SplitNameAndDate();
     const int mainFilled = FillMainList(dialog);
     const int subFilled = FillSubList(dialog);
     if (!mainFilled || !subFilled) return 0;
-    memcpy(loadedLogPath, path, sizeof loadedLogPath);
+    memcpy(loadedLogPath, path, strlen(path) + 1);
     dialog.SetText(IDC_STATUS, STATUS_LOADED);
     return 1;
 }

@@ -37,9 +37,10 @@ public:
 
     // The system's file chooser owned by the dialog, starting with no name.
     // filter: pairs of description and pattern, each zero-terminated, the list
-    // closed by a second zero. True with the chosen full path in path (cut to
-    // size - 1 bytes); false when none was chosen, with the last-error value 0
-    // for a plain cancel and the failure's code otherwise.
+    // closed by a second zero. True with the chosen full path in path; false
+    // when none was chosen, with the last-error value 0 for a plain cancel and
+    // the failure's code otherwise (a path longer than size - 1 bytes is such
+    // a failure, never cut short).
     enum class Chooser { Open, Save };
     virtual bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) = 0;
 };

@@ -1,7 +1,13 @@
 #include "ui/MainDialog.h"
 
+#include "html/ConvertCommand.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "select/CheckFile.h"
+#include "select/RangeClear.h"
+#include "select/ReferencedResponses.h"
+#include "select/SamePosterSelect.h"
+#include "settings/FileOpenSave.h"
 #include "settings/ProgramIni.h"
 #include "threadlog/LoadCommand.h"
 #include "ui/TargetLists.h"
@@ -15,7 +21,15 @@ struct Command {
 
 // The results of the handlers are ignored: each reports in the status line and the log.
 const Command COMMANDS[] = {
+    {IDC_CHOOSE_LOG, ChooseThreadLog},
     {IDC_LOAD, LoadCommand},
+    {IDC_CHOOSE_OUTPUT, ChooseOutputFile},
+    {IDC_CONVERT, ConvertToHtml},
+    {IDM_LOAD_CHECK_FILE, LoadCheckFile},
+    {IDC_SAME_TRIP, SelectSameTrip},
+    {IDC_SAME_ID, SelectSameId},
+    {IDC_REFERENCED, ExtractReferencedResponses},
+    {IDC_CLEAR_RANGE, ClearChecksInRange},
 };
 
 }  // namespace

@@ -49,4 +49,28 @@ TEST(SplitPath, FollowsTheWindowsRulesAndReadsShiftJis) {
     }
 }
 
+TEST(ReplaceExtension, GivesTheNameBesideOrRefuses) {
+    const std::string dir = "C:\\" + std::string(250, 'd') + "\\";  // drive and dir: 254 bytes
+    const struct {
+        std::string path;
+        const char* ending;
+        std::string expected;  // empty: refused
+    } cases[] = {
+        {"D:\\logs\\1234.dat", ".html", "D:\\logs\\1234.html"},
+        {"page", ".chk", "page.chk"},
+        {"a.b.html", "_RE.dat", "a.b_RE.dat"},
+        {"表\\ソ.html", ".chk", "表\\ソ.chk"},                 // 0x5C trail bytes
+        {dir + "p.html", ".chk", dir + "p.chk"},                 // 259 bytes: fits
+        {dir + "pp.html", ".chk", ""},                           // 260 bytes: refused
+        {"\\" + std::string(260, 'd') + "\\p.html", ".chk", ""},  // a dir too long to split
+        {std::string(300, 'p'), ".chk", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        char out[260] = "untouched";
+        EXPECT_EQ(ReplaceExtension(c.path.c_str(), c.ending, out, sizeof out), !c.expected.empty());
+        EXPECT_EQ(std::string(out), c.expected);
+    }
+}
+
 }  // namespace

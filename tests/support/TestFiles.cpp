@@ -65,3 +65,11 @@ std::string ProgramDir() {
     SplitPath(module, &parts);
     return std::string(parts.drive) + parts.dir;
 }
+
+std::string RealThreadLogFolder() {
+#ifdef HARVO_SOURCE_DIR
+    const std::string folder = HARVO_SOURCE_DIR "/../shared/data/real/";
+    if (PathExists(folder + "SHA256SUMS")) return folder;
+#endif
+    return "";
+}

@@ -24,3 +24,6 @@ bool PathExists(const std::string& path);
 void MakeDir(const std::string& path);
 // The folder of the running test program, with its trailing separator.
 std::string ProgramDir();
+// The folder of the real thread logs beside the checkout, with its trailing
+// separator; empty when it is not there.
+std::string RealThreadLogFolder();

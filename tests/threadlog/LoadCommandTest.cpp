@@ -105,14 +105,22 @@ TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
     EXPECT_NE(Log().find(kIndent + "fopen()\r\n" + kIndent + "datファイルオープン失敗\r\n"), std::string::npos);
 }
 
-TEST_F(LoadCommandTest, PathOfTheLongestLengthIsKeptWhole) {
+// A path may hold 259 bytes; a longer text in the box is refused, not cut
+// into the name of another file.
+TEST_F(LoadCommandTest, PathsUpToTheLongestLoadAndLongerAreRefused) {
     std::string path = dir_.File("");
     path += std::string(259 - path.size() - 4, 'p') + ".dat";
     ASSERT_EQ(path.size(), 259u);
     WriteBytes(path, kThread);
-    dialog_.texts[IDC_LOG_PATH] = path + "overflow";  // the box hands over 259 bytes at most
+    dialog_.texts[IDC_LOG_PATH] = path;
     EXPECT_EQ(LoadCommand(dialog_), 1);
     EXPECT_EQ(std::string(loadedLogPath), path);
+
+    dialog_.texts[IDC_LOG_PATH] = path + "x";
+    EXPECT_EQ(LoadCommand(dialog_), 0);
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
+    EXPECT_EQ(std::string(loadedLogPath), path);
+    EXPECT_NE(Log().find(kIndent + "ファイル名異常\r\n" + kIndent + path + "x\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -181,12 +181,8 @@ std::string Behind(const std::string& text, const std::string& mark) {
 }
 
 TEST_F(ThreadLogTest, RealThreadLogs) {
-#ifdef HARVO_SOURCE_DIR
-    const std::string folder = HARVO_SOURCE_DIR "/../shared/data/real/";
-#else
-    const std::string folder;
-#endif
-    if (folder.empty() || !PathExists(folder)) GTEST_SKIP() << "no real thread logs beside the checkout";
+    const std::string folder = RealThreadLogFolder();
+    if (folder.empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
     Init("MAXSIZE=10240\r\n");
     for (const char* name : {"js2ch_1379534723.dat", "twoB_1193443676.dat", "twoB_1264432017.dat",
                              "twoB_2ch_with_id.dat", "twoB_2ch_with_id_and_be.dat", "twoB_with-trip.dat"}) {

@@ -3,6 +3,9 @@
 //   harvo_driver load PATH      load the thread log PATH (a Windows path)
 //   harvo_driver tick N...      tick the rows numbered N in both lists
 //   harvo_driver time-load PATH time the whole load command against a plain read
+//   harvo_driver time-command ID [RUNS]  time a button's command (mean of RUNS, default 5)
+//   harvo_driver menu ID        choose a menu item and wait for the window it opens
+//   harvo_driver dismiss        close the window open over the main dialog
 //   harvo_driver close          press "終了"
 // Every wait is bounded; the exit code is 0 on success.
 #include <windows.h>
@@ -32,12 +35,16 @@ double Seconds() {
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Sends the load command and returns its duration in milliseconds.
+// Sends a button's command and returns its duration in milliseconds.
+double Command(HWND dialog, int id) {
+    const double start = Seconds();
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    return (Seconds() - start) * 1000;
+}
+
 double Load(HWND dialog, const wchar_t* path) {
     SetDlgItemTextW(dialog, IDC_LOG_PATH, path);
-    const double start = Seconds();
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_LOAD, BN_CLICKED), 0);
-    return (Seconds() - start) * 1000;
+    return Command(dialog, IDC_LOAD);
 }
 
 double PlainRead(const wchar_t* path) {
@@ -60,11 +67,27 @@ void PrintStatus(HWND dialog) {
     printf("status=%s rows=%d\n", text, static_cast<int>(rows));
 }
 
+// The visible window owned by the main dialog (a modal dialog or message box), or null.
+HWND OpenedOver(HWND dialog) {
+    struct Search {
+        HWND owner, found;
+    } search = {dialog, nullptr};
+    EnumThreadWindows(
+        GetWindowThreadProcessId(dialog, nullptr),
+        [](HWND window, LPARAM p) -> BOOL {
+            Search& s = *reinterpret_cast<Search*>(p);
+            if (IsWindowVisible(window) && GetWindow(window, GW_OWNER) == s.owner) s.found = window;
+            return s.found == nullptr;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: harvo_driver load PATH | tick N... | time-load PATH | close\n");
+        fprintf(stderr, "usage: harvo_driver load PATH | tick N... | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | close\n");
         return 2;
     }
     HWND dialog = FindHarvo();
@@ -85,6 +108,16 @@ int wmain(int argc, wchar_t** argv) {
         }
         printf("plain_read_ms=%.2f load_command_ms=%.1f ratio=%.0f (mean of %d)\n", read / runs, load / runs,
                load / read, runs);
+        PrintStatus(dialog);
+    } else if (verb == L"time-command" && (argc == 3 || argc == 4)) {
+        const int id = _wtoi(argv[2]), runs = argc == 4 && _wtoi(argv[3]) > 0 ? _wtoi(argv[3]) : 5;
+        double total = 0, slowest = 0;
+        for (int i = 0; i < runs; ++i) {
+            const double ms = Command(dialog, id);
+            total += ms;
+            if (ms > slowest) slowest = ms;
+        }
+        printf("command=%d mean_ms=%.1f max_ms=%.1f (of %d)\n", id, total / runs, slowest, runs);
         PrintStatus(dialog);
     } else if (verb == L"tick") {
         // A list message's item must lie in the list's own process.
@@ -107,6 +140,22 @@ int wmain(int argc, wchar_t** argv) {
         }
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
         CloseHandle(process);
+    } else if (verb == L"menu" && argc == 3) {
+        // The item opens a modal window owned by the main dialog: wait for it, bounded.
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(_wtoi(argv[2]), 0), 0);
+        HWND opened = nullptr;
+        for (int waited = 0; !opened && waited < 10000; waited += 100) {
+            opened = OpenedOver(dialog);
+            if (!opened) Sleep(100);
+        }
+        if (!opened) {
+            fprintf(stderr, "no window opened\n");
+            return 1;
+        }
+    } else if (verb == L"dismiss") {
+        HWND opened = OpenedOver(dialog);
+        if (opened) PostMessageW(opened, WM_CLOSE, 0, 0);
+        for (int waited = 0; opened && IsWindowVisible(opened) && waited < 10000; waited += 100) Sleep(100);
     } else if (verb == L"close") {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     } else {

@@ -13,12 +13,15 @@
 #include <stdlib.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "platform/PathSplit.h"
 #include "platform/Profile.h"
+#include "settings/ProgramIni.h"
 
 namespace {
 
@@ -132,6 +135,66 @@ TEST_F(ProfileDifferentialTest, WritesReadBackAsTheSystemsWrites) {
         EXPECT_EQ(OurText(r[0], r[1], "d", 256, ours), expected) << r[1];
         EXPECT_EQ(SystemText(r[0], r[1], "d", 256, ours), expected) << r[1];
     }
+}
+
+// The program INI's own settings, read through ReadIniInt / ReadIniText at
+// iniPath, and written as the settings dialog writes them through WriteIniText,
+// compared with the system's functions on the same file.
+TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
+    char saved[PATH_BUFFER_SIZE];
+    strcpy(saved, iniPath);
+    const IntSetting ints[] = {SETTING_KIND,     SETTING_MAIL_OUTPUT, SETTING_REDAT,
+                               SETTING_TAG_KIND, SETTING_SELECT_ID,   SETTING_SUBCHECK};
+    const TextSetting texts[] = {SETTING_TEXT_COLOUR, SETTING_NAME_COLOUR, SETTING_TARGET_TEXT};
+    // Every setting read by us from ours and by the system from theirs.
+    const auto compare = [&](const std::string& ours, const std::string& theirs, const std::string& what) {
+        snprintf(iniPath, sizeof iniPath, "%s", ours.c_str());
+        for (const IntSetting& s : ints) {
+            EXPECT_EQ(ReadIniInt(s), static_cast<int>(GetPrivateProfileIntA(s.section, s.key, s.def, theirs.c_str())))
+                << what << " / " << s.key;
+        }
+        for (const TextSetting& s : texts) {
+            char value[INI_TEXT_SIZE];
+            ReadIniText(s, value);
+            EXPECT_EQ(value, SystemText(s.section, s.key, s.def, INI_TEXT_SIZE, theirs)) << what << " / " << s.key;
+        }
+    };
+
+    const std::string files[] = {
+        "[EXCHANGE]\r\nKIND=5\r\nMAIL_OUTPUT=2\r\nREDAT=2\r\n[OPTION]\r\nSUBCHECK=2\r\n",
+        "[CSS]\r\nTARGET_TEXT=\r\nTAG_KIND=\r\nSELECT_ID=one\r\n[COLOR]\r\nTEXT=\r\n",
+        "; mine\r\n[color]\r\n text = \"#ff00aa\" \r\nname=赤ソ\r\n\r\n[Exchange]\r\nkind = 99 \r\nkind=1\r\n"
+        "[css]\r\ntarget_text=mark\r\ntag_kind=0x2\r\nselect_id=-1\r\n[option]\r\nsubcheck= 1 \r\n",
+        "[COLOR]\r\nTEXT=" + std::string(300, 'c') + "\r\nNAME='表'\r\n",
+    };
+    const std::string none = (dir_ / "none" / "Harvo.ini").string();
+    compare(none, none, "no file");
+    for (const std::string& file : files) {
+        const std::string path = Put("Harvo.ini", file);
+        compare(path, path, file);
+    }
+
+    // The settings dialog's writes, on a file edited by hand and on no file at
+    // all: the system reads our file as we do, and as it reads its own.
+    const char* writes[][3] = {{"EXCHANGE", "KIND", "1"},  {"EXCHANGE", "MAIL_OUTPUT", "0"},
+                               {"EXCHANGE", "REDAT", "1"}, {"COLOR", "TEXT", "#FF0000"},
+                               {"COLOR", "NAME", "あか"},  {"COLOR", "TEXT", ""}};
+    for (const std::string& start : {files[2], std::string()}) {
+        const std::string theirs = Put("theirs.ini", start);
+        const std::string ours = Put("ours.ini", start);
+        if (start.empty()) {
+            std::filesystem::remove(theirs);
+            std::filesystem::remove(ours);
+        }
+        snprintf(iniPath, sizeof iniPath, "%s", ours.c_str());
+        for (const auto& w : writes) {
+            EXPECT_TRUE(WritePrivateProfileStringA(w[0], w[1], w[2], theirs.c_str()));
+            EXPECT_TRUE(WriteIniText(w[0], w[1], w[2]));
+        }
+        compare(ours, ours, "our writes");
+        compare(ours, theirs, "both writes");
+    }
+    strcpy(iniPath, saved);
 }
 
 void IgnoreInvalidParameter(const wchar_t*, const wchar_t*, const wchar_t*, unsigned, uintptr_t) {}

@@ -1,0 +1,32 @@
+// The body colour mode: the bodies of posts marked in the main list in the
+// given colour, names in green or linked to their mail address.
+#include "html/HtmlPage.h"
+#include "html/HtmlWriters.h"
+
+namespace {
+const PageHead BODY_COLOUR_HEAD = {
+    true, "<body bgcolor=#efefef text=black link=blue alink=red vlink=#660099>",
+    "<font size=+1 color=red>", "</font>"};
+}  // namespace
+
+int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag) {
+    const bool hasColour = colour && *colour;
+    return WritePage(outputPath, BODY_COLOUR_HEAD, [&](HtmlPage& page, const PostRecord& post, int n) {
+        const bool coloured = post.mainCheck != 0 && hasColour;
+        page << "<dt>" << R"(<a name=")" << n << R"(">)" << " " << n << " " << "</a>" << CRLF;
+        if (post.mail[0] == '\0') {
+            page << "<font color=green>" << CRLF << "<b>" << post.name << "</b>" << CRLF << "</font>";
+        } else {
+            page << CRLF;
+            page << R"(<a href="mailto:)" << post.mail << R"(">)" << "<b>" << post.name << "</b>" << "</a>"
+                 << CRLF;
+            if (mailFlag) page << " <font size=-2 color=#8080FF>" << post.mail << "</font>" << CRLF;
+        }
+        page << " " << post.dateId << "</dt>" << CRLF;
+        page << "<dd>" << CRLF;
+        if (coloured) page << "<font color=" << colour << ">" << CRLF;
+        page << post.body << CRLF;
+        if (coloured) page << "</font>" << CRLF;
+        page << "<br><br>" << CRLF << "</dd>" << CRLF;
+    });
+}

@@ -1,0 +1,97 @@
+#include "html/ConvertCommand.h"
+
+#include <cstring>
+
+#include "html/HtmlWriters.h"
+#include "platform/PathSplit.h"
+#include "platform/Platform.h"
+#include "resources/resource.h"
+#include "scriv/Scriv.h"
+#include "select/CheckFile.h"
+#include "settings/ProgramIni.h"
+#include "threadlog/PostTable.h"
+#include "threadlog/ThreadLogRewriter.h"
+#include "ui/SourceNames.h"
+#include "ui/TargetLists.h"
+
+namespace {
+
+const char PAGE_ENDING[] = ".html";
+const int KIND_NAME_COLOUR = 1;
+const int KIND_STYLE_SHEET = 99;
+const int REDAT_ON = 1;
+
+const char STATUS_CANCELLED[] = "変換をキャンセルしました";
+const char STATUS_FAILED[] = "HTMLファイルへの変換に失敗しました";
+const char STATUS_DONE[] = "変換完了";
+const char QUESTION_OVERWRITE[] = "ファイルを上書きしてもよろしいでしょうか";
+const char QUESTION_OVERWRITE_CAPTION[] = "上書き確認";
+const char LOG_NOTHING_LOADED[] = "内部エラー：dataファイルの設定なし";
+const char LOG_OUTPUT_FILE[] = "出力ファイル";
+const char LOG_NAME_TOO_LONG[] = "ERROR:ファイル名長さ超過";
+const char LOG_OVERWRITE_CANCELLED[] = "上書きキャンセル";
+const char LOG_TEXT_COLOUR[] = "本文カラー";
+const char LOG_NAME_COLOUR[] = "名前カラー";
+
+// The colour setting, logged when set: every mode reads and logs both.
+void ReadColour(const TextSetting& setting, const char* logText, char (&colour)[INI_TEXT_SIZE]) {
+    ReadIniText(setting, colour);
+    if (colour[0]) ScrivEx(1, 0, logText, colour);
+}
+
+int WritePage(const char* outputPath) {
+    char textColour[INI_TEXT_SIZE];
+    char nameColour[INI_TEXT_SIZE];
+    ReadColour(SETTING_TEXT_COLOUR, LOG_TEXT_COLOUR, textColour);
+    ReadColour(SETTING_NAME_COLOUR, LOG_NAME_COLOUR, nameColour);
+    const int mailFlag = ReadIniInt(SETTING_MAIL_OUTPUT);
+    switch (ReadIniInt(SETTING_KIND)) {
+        case KIND_STYLE_SHEET:
+            NumberIdGroups();
+            return WriteStyleSheetHtml(outputPath, mailFlag);
+        case KIND_NAME_COLOUR:
+            return WriteNameColourHtml(outputPath, nameColour, mailFlag);
+        default:
+            return WriteBodyColourHtml(outputPath, textColour, mailFlag);
+    }
+}
+
+}  // namespace
+
+int ConvertToHtml(DialogPort& dialog) {
+    dialog.SetText(IDC_STATUS, "");
+    // Before a load the lists have no rows, which read back as marked: there
+    // is nothing to convert, whichever name the box holds.
+    if (loadedLogPath[0] == '\0') {
+        Scriv(0, 0, LOG_NOTHING_LOADED, SOURCE_HARVO, __LINE__);
+        return 0;
+    }
+    // Read with room to spare, so that a name too long is refused whole
+    // instead of cut into the name of another file.
+    char outputPath[2 * PATH_BUFFER_SIZE];
+    dialog.GetText(IDC_OUTPUT_PATH, outputPath, sizeof outputPath);
+    const bool fits = outputPath[0] ? strlen(outputPath) < PATH_BUFFER_SIZE
+                                    : ReplaceExtension(loadedLogPath, PAGE_ENDING, outputPath, PATH_BUFFER_SIZE);
+    if (!fits) {
+        ScrivEx(1, 0, LOG_NAME_TOO_LONG, outputPath[0] ? outputPath : loadedLogPath);
+        dialog.SetText(IDC_STATUS, STATUS_FAILED);
+        return 0;
+    }
+    ScrivEx(1, 0, LOG_OUTPUT_FILE, outputPath);
+
+    if (plat::FileExists(outputPath) && !dialog.AskYesNo(QUESTION_OVERWRITE, QUESTION_OVERWRITE_CAPTION)) {
+        dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
+        ScrivEx(1, 0, LOG_OVERWRITE_CANCELLED, nullptr);
+        return 0;
+    }
+    ReadCheckStates(dialog);
+    if (!WritePage(outputPath)) {
+        dialog.SetText(IDC_STATUS, STATUS_FAILED);
+        return 0;
+    }
+    // Neither follow-up undoes the page: each only logs its failure.
+    SaveCheckFile(outputPath);
+    if (ReadIniInt(SETTING_REDAT) == REDAT_ON) RewriteThreadLog(outputPath);
+    dialog.SetText(IDC_STATUS, STATUS_DONE);
+    return 1;
+}

@@ -1,0 +1,18 @@
+// The writers of the three output modes and the ID grouping of the style-sheet
+// mode. Each writer writes the posts marked in either list (records 0 to 999
+// that hold a post) as one HTML page at outputPath, replacing the page there
+// only once the new one is wholly written: 1 when written, 0 when not (the old
+// page, if any, then stays as it was). A non-zero mailFlag shows mail fields.
+#pragma once
+
+// Bodies of posts marked in the main list in colour (none when colour is empty).
+int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag);
+// Names of posts marked in the main list in colour; every other name green.
+int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag);
+// Classes for a style sheet; reads "TARGET_TEXT" and "TAG_KIND" of the program INI.
+int WriteStyleSheetHtml(const char* outputPath, int mailFlag);
+
+// Sets idGroup of records 0 to 999: when "SELECT_ID" is 1, every record marked
+// in the main list gets the number of its poster ID (1, 2, 3 ... in order of
+// first appearance among them); every other record gets 0. Returns 1.
+int NumberIdGroups();

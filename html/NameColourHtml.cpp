@@ -1,0 +1,27 @@
+// The name colour mode: the names of posts marked in the main list in the
+// given colour, every other name green; no style sheet, anchors named "R" + n.
+#include "html/HtmlPage.h"
+#include "html/HtmlWriters.h"
+
+namespace {
+const PageHead NAME_COLOUR_HEAD = {
+    false, "<body bgcolor=#efefef text=black link=blue alink=red vlink=#660099>",
+    "<font size=+1 color=red>", "</font>"};
+}  // namespace
+
+int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag) {
+    const bool hasColour = colour && *colour;
+    return WritePage(outputPath, NAME_COLOUR_HEAD, [&](HtmlPage& page, const PostRecord& post, int n) {
+        page << "<dt>" << R"(<a name="R)" << n << R"(">)" << " " << n << " " << "</a>" << CRLF;
+        if (post.mainCheck != 0 && hasColour)
+            page << "<font color=" << colour << ">" << "<b>" << post.name << "</b>" << "</font>";
+        else  // a green name keeps a space inside its bold element
+            page << "<font color=green>" << "<b>" << post.name << " " << "</b>" << "</font>";
+        if (mailFlag && post.mail[0] != '\0')
+            page << " " << "[" << R"(<a href="mailto:)" << post.mail << R"(">)" << post.mail << "</a>" << "]";
+        page << " " << post.dateId << "</dt>" << CRLF;
+        page << "<dd>" << post.body << CRLF;
+        page << "<br>" << "</dd>" << CRLF;
+        page << "<br>" << CRLF;
+    });
+}

@@ -1,0 +1,162 @@
+#include "select/CheckFile.h"
+
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "platform/PathSplit.h"
+#include "platform/Platform.h"
+#include "platform/ReplacingFile.h"
+#include "resources/resource.h"
+#include "scriv/Scriv.h"
+#include "settings/FileOpenSave.h"
+#include "threadlog/PostTable.h"
+#include "ui/SourceNames.h"
+#include "ui/TargetLists.h"
+
+namespace {
+
+const char CHECK_FILE_ENDING[] = ".chk";
+const size_t TITLE_COMPARED = 255;
+
+const char LOG_WRITE_OPEN[] = "チェックレスファイル書き込み Error：fopen()";
+const char LOG_WRITE_MAIN[] = "チェックレスファイル書き込み Error：fwrite() 1";
+const char LOG_WRITE_SUB[] = "チェックレスファイル書き込み Error：fwrite() 2";
+const char LOG_WRITE_LENGTH[] = "チェックレスファイル書き込み Error：fwrite() 3";
+const char LOG_WRITE_IDENTITY[] = "チェックレスファイル書き込み Error：fwrite() 4";
+const char LOG_OPEN[] = "ERROR:fopen()";
+const char LOG_READ[] = "ERROR:fread()";
+const char LOG_SIZE[] = "ERROR";
+const char LOG_SIZE_ERROR[] = "サイズエラー";
+const char LOG_OTHER_THREAD[] = "NG:strncmp()";
+
+const char STATUS_LOAD_FAILED[] = "チェックファイル読み込みエラー";
+const char STATUS_CANNOT_OPEN[] = "：ファイルが開けませんでした";
+const char STATUS_BAD_DATA[] = "：ファイルデータが正しくありません";
+const char STATUS_OTHER_THREAD[] = "チェックファイル読み込みエラー：対象ファイルが違います。";
+
+struct CheckMarks {
+    unsigned char main[CHECK_FILE_MARKS_SIZE];
+    unsigned char sub[CHECK_FILE_MARKS_SIZE];
+    char identity[CHECK_FILE_IDENTITY_MAX];
+};
+
+uint32_t FromLittleEndian(const unsigned char (&bytes)[4]) {
+    return bytes[0] | bytes[1] << 8 | static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// Reads the marks and the identity; each failure is logged and makes the
+// whole file bad. A length above the identity buffer is refused unread.
+bool ReadMarks(plat::File* f, const char* path, CheckMarks& marks) {
+    if (plat::FileRead(f, marks.main, sizeof marks.main) != sizeof marks.main ||
+        plat::FileRead(f, marks.sub, sizeof marks.sub) != sizeof marks.sub) {
+        ScrivEx(1, 0, LOG_READ, path);
+        return false;
+    }
+    unsigned char lengthBytes[4] = {};
+    if (plat::FileRead(f, lengthBytes, sizeof lengthBytes) != sizeof lengthBytes) {
+        ScrivInt(1, 0, LOG_READ, static_cast<int>(FromLittleEndian(lengthBytes)));
+        return false;
+    }
+    const uint32_t length = FromLittleEndian(lengthBytes);
+    if (length > sizeof marks.identity) {
+        ScrivEx(1, 0, LOG_SIZE, LOG_SIZE_ERROR);
+        return false;
+    }
+    memset(marks.identity, 0, sizeof marks.identity);
+    if (length == 0 || plat::FileRead(f, marks.identity, length) != length) {
+        ScrivEx(1, 0, LOG_READ, marks.identity);
+        return false;
+    }
+    marks.identity[sizeof marks.identity - 1] = '\0';
+    return true;
+}
+
+// Null when the file was read whole, else what to add to the failure text.
+const char* ReadCheckFile(const char* path, CheckMarks& marks) {
+    plat::File* f = plat::FileOpen(path, plat::FileMode::Read);
+    if (!f) {
+        ScrivEx(1, 0, LOG_OPEN, path);
+        return STATUS_CANNOT_OPEN;
+    }
+    const bool good = ReadMarks(f, path, marks);
+    plat::FileClose(f);
+    return good ? nullptr : STATUS_BAD_DATA;
+}
+
+void SetMarks(DialogPort& dialog, int list, int i, unsigned char mark, int32_t& field) {
+    field = mark != 0;
+    dialog.SetRowStateImage(list, i, mark ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED);
+}
+
+}  // namespace
+
+int SaveCheckFile(const char* outputPath) {
+    char path[PATH_BUFFER_SIZE];
+    if (!ReplaceExtension(outputPath, CHECK_FILE_ENDING, path, sizeof path)) {
+        Scriv(0, 0, LOG_WRITE_OPEN, SOURCE_HARVO, __LINE__);
+        return 1;
+    }
+    CheckMarks marks = {};
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        marks.main[i] = postTable[i].mainCheck != 0;
+        marks.sub[i] = postTable[i].subCheck != 0;
+    }
+    const size_t titleLength = strnlen(postTable[0].title, TITLE_COMPARED);
+    memcpy(marks.identity, postTable[0].title, titleLength);
+    const uint32_t length = static_cast<uint32_t>(titleLength + 1);
+    const unsigned char lengthBytes[4] = {static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
+                                          static_cast<unsigned char>(length >> 16),
+                                          static_cast<unsigned char>(length >> 24)};
+
+    plat::ReplacingFile file(path);
+    if (!file.IsOpen()) {
+        Scriv(0, plat::GetLastErrorCode(), LOG_WRITE_OPEN, SOURCE_HARVO, __LINE__);
+        return 1;
+    }
+    const struct {
+        const void* data;
+        size_t size;
+        const char* failure;
+    } parts[] = {{marks.main, sizeof marks.main, LOG_WRITE_MAIN},
+                 {marks.sub, sizeof marks.sub, LOG_WRITE_SUB},
+                 {lengthBytes, sizeof lengthBytes, LOG_WRITE_LENGTH},
+                 {marks.identity, length, LOG_WRITE_IDENTITY}};
+    for (const auto& part : parts) {
+        if (!file.Write(part.data, part.size)) {
+            Scriv(0, plat::GetLastErrorCode(), part.failure, SOURCE_HARVO, __LINE__);
+            return 1;
+        }
+    }
+    // The file could not be put in place: as good as not opened.
+    if (!file.Commit()) Scriv(0, plat::GetLastErrorCode(), LOG_WRITE_OPEN, SOURCE_HARVO, __LINE__);
+    return 1;
+}
+
+int LoadCheckFile(DialogPort& dialog) {
+    dialog.SetText(IDC_STATUS, "");
+    char path[PATH_BUFFER_SIZE] = {};
+    if (!dialog.ChooseFile(DialogPort::Chooser::Open, CHECK_FILE_FILTER, path, sizeof path)) {
+        if (plat::GetLastErrorCode() == 0) return 1;  // the user cancelled
+        LogChooserFailure(SOURCE_HARVO, __LINE__);
+        dialog.SetText(IDC_STATUS, STATUS_LOAD_FAILED);
+        return 0;
+    }
+    CheckMarks marks;
+    if (const char* failure = ReadCheckFile(path, marks)) {
+        dialog.SetText(IDC_STATUS, (std::string(STATUS_LOAD_FAILED) + failure).c_str());
+        return 0;
+    }
+    if (strncmp(marks.identity, postTable[0].title, TITLE_COMPARED) != 0) {
+        ScrivEx(1, 0, LOG_OTHER_THREAD, marks.identity);
+        dialog.SetText(IDC_STATUS, STATUS_OTHER_THREAD);
+        return 0;
+    }
+    if (!FindControl(dialog, IDC_MAIN_LIST, __LINE__) || !FindControl(dialog, IDC_SUB_LIST, __LINE__)) return 0;
+    // Every row is set, ticked or cleared: the file's marks replace all others.
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        SetMarks(dialog, IDC_MAIN_LIST, i, marks.main[i], postTable[i].mainCheck);
+        SetMarks(dialog, IDC_SUB_LIST, i, marks.sub[i], postTable[i].subCheck);
+    }
+    return 1;
+}

@@ -1,0 +1,23 @@
+// The check file (".chk" beside the page): the marks of both lists and the
+// title of the thread they belong to, so that a later run can take them up.
+//
+// Layout: 1000 bytes of main marks, 1000 bytes of sub marks (byte i is 1 when
+// post i + 1 is marked), the identity length L (unsigned 32-bit, little-endian,
+// 1 to 256), then the thread title and its zero byte in L bytes. Bytes behind
+// the identity are ignored.
+#pragma once
+
+#include "ui/DialogPort.h"
+
+const int CHECK_FILE_MARKS_SIZE = 1000;
+const int CHECK_FILE_IDENTITY_MAX = 256;
+
+// Saves the marks of the post table's mainCheck and subCheck beside outputPath
+// (its extension replaced by ".chk"). Failures are logged only. Returns 1.
+int SaveCheckFile(const char* outputPath);
+
+// Menu 40003: restores the marks of both lists and of the post table from a
+// check file the user chooses, when its title is that of the loaded thread.
+// 1 when applied or when the user cancelled, 0 on any failure (the lists and
+// the post table then stay as they were).
+int LoadCheckFile(DialogPort& dialog);

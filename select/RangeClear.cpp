@@ -1,0 +1,55 @@
+#include "select/RangeClear.h"
+
+#include "resources/resource.h"
+#include "scriv/Scriv.h"
+#include "select/DecimalNumber.h"
+#include "select/SelectTexts.h"
+#include "threadlog/PostTable.h"
+#include "ui/TargetLists.h"
+
+namespace {
+
+const int RANGE_TEXT_SIZE = 256;  // each edit is read with room for 255 characters
+
+// The post number typed into a range edit, or 0 when the edit is empty or its
+// number lies outside 1 to MAX_POSTS (a number too large for 32 bits included).
+int TypedPostNumber(DialogPort& dialog, int id) {
+    char text[RANGE_TEXT_SIZE];
+    dialog.GetText(id, text, sizeof text);
+    int32_t number = 0;
+    if (text[0] == '\0' || !ParseDecimal(text, number) || number < 1 || number > MAX_POSTS) return 0;
+    return number;
+}
+
+}  // namespace
+
+int ClearChecksInRange(DialogPort& dialog) {
+    dialog.SetText(IDC_STATUS, "");
+    // The start is validated wholly before the end is read.
+    const int start = TypedPostNumber(dialog, IDC_RANGE_START);
+    if (start == 0) {
+        dialog.SetText(IDC_STATUS, STATUS_RANGE_START_ERROR);
+        return 1;
+    }
+    const int end = TypedPostNumber(dialog, IDC_RANGE_END);
+    if (end == 0) {
+        dialog.SetText(IDC_STATUS, STATUS_RANGE_END_ERROR);
+        return 1;
+    }
+    if (start > end) {
+        dialog.SetText(IDC_STATUS, STATUS_RANGE_ERROR);
+        return 1;
+    }
+    if (!dialog.AskYesNo(QUESTION_CLEAR, QUESTION_CLEAR_CAPTION)) {
+        dialog.SetText(IDC_STATUS, STATUS_CLEAR_CANCELLED);
+        ScrivEx(1, 0, LOG_CLEAR_CANCELLED, nullptr);
+        return 1;
+    }
+    for (int row = start - 1; row < end; ++row) {
+        dialog.SetRowStateImage(IDC_MAIN_LIST, row, STATE_IMAGE_UNCHECKED);
+        postTable[row].mainCheck = 0;
+        dialog.SetRowStateImage(IDC_SUB_LIST, row, STATE_IMAGE_UNCHECKED);
+        postTable[row].subCheck = 0;
+    }
+    return 1;
+}

@@ -1,0 +1,25 @@
+// The settings dialog's controls as plain values, and how they map to the
+// program INI. The Win32 dialog only moves this struct into and out of its
+// controls; every rule about values lives here.
+#pragma once
+
+#include "settings/ProgramIni.h"
+
+struct SettingsForm {
+    int modeButton;                  // the selected output-mode radio button (resources/resource.h)
+    char bodyColour[INI_TEXT_SIZE];  // edit texts, as typed
+    char nameColour[INI_TEXT_SIZE];
+    bool rewriteDat;                 // check boxes
+    bool mailOutput;
+};
+
+// The output-mode button shown for a "KIND" value, and the value stored for a button.
+int ModeButtonForKind(int kind);
+int KindForModeButton(int button);
+
+// The form for the program INI at iniPath.
+SettingsForm ReadSettingsForm();
+
+// Writes the five settings to the program INI at iniPath. A failed write is
+// logged and the remaining writes still take place. 1 when all succeeded.
+int WriteSettingsForm(const SettingsForm& form);

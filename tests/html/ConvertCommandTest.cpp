@@ -1,0 +1,187 @@
+#include <string>
+#include <vector>
+
+#include "html/ConvertCommand.h"
+#include "tests/html/HtmlFixture.h"
+#include "tests/support/LoadedThreadFixture.h"
+
+namespace {
+
+const char kThread[] =
+    "名無し<>sage<>2009/01/01 ID:aaa<>一つ目<>スレタイ\n"
+    "名無し<><>2009/01/02 ID:bbb<>二つ目<>\n"
+    "名無し<><>2009/01/03 ID:aaa<>三つ目<>\n";
+
+class ConvertTest : public LoadedThreadTest {
+protected:
+    std::string At(const std::string& name) const { return dir_.File(name); }
+    // The box names dir/page.html unless told otherwise.
+    int Convert(const std::string& box = "page.html") {
+        dialog_.texts[IDC_OUTPUT_PATH] = box.empty() ? "" : At(box);
+        return ConvertToHtml(dialog_);
+    }
+    std::string Status() { return dialog_.texts[IDC_STATUS]; }
+};
+
+// The box empty: the page, the check file and the reduced log go beside the
+// thread log, and the box stays empty.
+TEST_F(ConvertTest, DerivesTheNameFromTheLoadedThreadLog) {
+    Load(kThread, "1234.dat");
+    WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
+    EXPECT_EQ(Convert(""), 1);
+    EXPECT_EQ(Status(), "変換完了");
+    EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
+    EXPECT_EQ(ReadBytes(At("1234.html")), BodyColourHead("スレタイ") + kFoot);
+    EXPECT_EQ(ReadBytes(At("1234.chk")).size(), 2000u + 4 + sizeof "スレタイ");
+    EXPECT_TRUE(PathExists(At("1234_RE.dat")));
+    EXPECT_TRUE(Logged("TRACE|出力ファイル|" + At("1234.html")));
+    EXPECT_TRUE(dialog_.questions.empty());
+}
+
+TEST_F(ConvertTest, NamedOutputIsUsedUnchanged) {
+    Load(kThread);
+    EXPECT_EQ(Convert("page.htm"), 1);
+    EXPECT_TRUE(PathExists(At("page.htm")));
+    EXPECT_TRUE(PathExists(At("page.chk")));
+    EXPECT_FALSE(PathExists(At("page.htm.html")));
+    EXPECT_FALSE(PathExists(At("page_RE.dat"))) << "REDAT is 0 by default";
+}
+
+// An existing page: "No" writes nothing and does not even read the marks back;
+// "Yes" replaces the page.
+TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
+    Load(kThread);
+    WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
+    for (const char* name : {"page.html", "page.chk", "page_RE.dat"}) WriteBytes(At(name), "old");
+    Tick(IDC_MAIN_LIST, {2});
+
+    dialog_.answers = {false};
+    EXPECT_EQ(Convert(), 0);
+    EXPECT_EQ(Status(), "変換をキャンセルしました");
+    for (const char* name : {"page.html", "page.chk", "page_RE.dat"}) EXPECT_EQ(ReadBytes(At(name)), "old") << name;
+    EXPECT_EQ(postTable[1].mainCheck, 0);
+    EXPECT_EQ(Records().back(), "TRACE|上書きキャンセル");
+    ASSERT_EQ(dialog_.questions.size(), 1u);
+    EXPECT_EQ(dialog_.questions[0].first, "ファイルを上書きしてもよろしいでしょうか");
+    EXPECT_EQ(dialog_.questions[0].second, "上書き確認");
+
+    dialog_.answers = {true};
+    EXPECT_EQ(Convert(), 1);
+    EXPECT_EQ(Status(), "変換完了");
+    EXPECT_NE(ReadBytes(At("page.html")).find("二つ目"), std::string::npos);
+    EXPECT_NE(ReadBytes(At("page.chk")), "old");
+    EXPECT_NE(ReadBytes(At("page_RE.dat")), "old");
+}
+
+// "KIND" chooses the writer; both colours are read and logged in every mode;
+// the marks come from the lists at the moment of the conversion.
+TEST_F(ConvertTest, KindChoosesTheWriter) {
+    Load(kThread);
+    Tick(IDC_MAIN_LIST, {1, 3});
+    postTable[1].mainCheck = 1;  // not ticked: the lists decide
+    const struct {
+        const char* kind;
+        std::string head;
+        const char* mark;  // what only this mode writes
+    } modes[] = {
+        {"", BodyColourHead("スレタイ"), "<font color=#FF0000>"},
+        {"KIND=7\r\n", BodyColourHead("スレタイ"), "<font color=#FF0000>"},
+        {"KIND=1\r\n", NameColourHead("スレタイ"), "<font color=#00FF00><b>名無し</b></font>"},
+        {"KIND=99\r\n", StyleSheetHead("スレタイ"), "<div class=\"hvTargetText1\">"},
+    };
+    for (const auto& mode : modes) {
+        SCOPED_TRACE(mode.kind);
+        WriteProgramIni(std::string("[COLOR]\r\nTEXT=#FF0000\r\nNAME=#00FF00\r\n[CSS]\r\nSELECT_ID=1\r\n") +
+                        "[EXCHANGE]\r\nMAIL_OUTPUT=1\r\n" + mode.kind);
+        const size_t before = Records().size();
+        dialog_.answers = {true};
+        EXPECT_EQ(Convert(), 1);
+        const std::string page = ReadBytes(At("page.html"));
+        EXPECT_EQ(page.substr(0, mode.head.size()), mode.head);
+        EXPECT_NE(page.find(mode.mark), std::string::npos);
+        EXPECT_NE(page.find("sage"), std::string::npos) << "the mail flag reaches the writer";
+        EXPECT_EQ(page.find("二つ目"), std::string::npos);
+        const std::vector<std::string> records = Records();
+        EXPECT_EQ(std::vector<std::string>(records.begin() + static_cast<long>(before), records.end()),
+                  (std::vector<std::string>{"TRACE|出力ファイル|" + At("page.html"), "TRACE|本文カラー|#FF0000",
+                                            "TRACE|名前カラー|#00FF00"}));
+    }
+    EXPECT_EQ(postTable[2].idGroup, 1) << "the ID groups were numbered before the style-sheet writer";
+    EXPECT_EQ(postTable[1].mainCheck, 0);
+}
+
+TEST_F(ConvertTest, ReducedLogOnlyWhenRedatIsOne) {
+    Load(kThread);
+    for (const char* redat : {"0", "2", "-1", "1"}) {
+        SCOPED_TRACE(redat);
+        WriteProgramIni(std::string("[EXCHANGE]\r\nREDAT=") + redat + "\r\n");
+        dialog_.answers = {true};
+        Convert();
+        EXPECT_EQ(PathExists(At("page_RE.dat")), std::string(redat) == "1");
+    }
+}
+
+// A page that cannot be written leaves no check file and no reduced log, in
+// every output mode: a missing folder, a folder under the page's name.
+TEST_F(ConvertTest, PageNotWrittenLeavesNothingBehind) {
+    Load(kThread);
+    MakeDir(At("folder.html"));
+    for (const char* kind : {"0", "1", "99"}) {
+        for (const std::string box : {"missing/page.html", "folder.html"}) {
+            SCOPED_TRACE(std::string(kind) + " " + box);
+            WriteProgramIni(std::string("[EXCHANGE]\r\nREDAT=1\r\nKIND=") + kind + "\r\n");
+            dialog_.answers = {true};
+            EXPECT_EQ(Convert(box), 0);
+            EXPECT_EQ(Status(), "HTMLファイルへの変換に失敗しました");
+        }
+    }
+    for (const char* name : {"missing/page.chk", "missing/page_RE.dat", "folder.chk", "folder_RE.dat"})
+        EXPECT_FALSE(PathExists(At(name))) << name;
+}
+
+// Before any load the lists have no rows, which would read as 1000 marked
+// posts: nothing is converted, whatever the box holds.
+TEST_F(ConvertTest, NothingLoadedConvertsNothing) {
+    for (const std::string box : {"", "page.html"}) {
+        SCOPED_TRACE(box);
+        dialog_.texts[IDC_STATUS] = "前の表示";
+        EXPECT_EQ(Convert(box), 0);
+        EXPECT_EQ(Status(), "");
+        EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|内部エラー：dataファイルの設定なし");
+    }
+    EXPECT_FALSE(PathExists(At("page.html")));
+    EXPECT_FALSE(PathExists(At("page.chk")));
+    EXPECT_TRUE(dialog_.questions.empty());
+}
+
+// A name that would not fit 259 bytes is refused rather than cut into another
+// name: the thread log's name within a byte of the limit (its page name is a
+// byte longer), or a name typed into the box.
+TEST_F(ConvertTest, NamesTooLongAreRefused) {
+    const std::string stem = std::string(259 - At("").size() - 4, 'p');
+    const std::string log = Load(kThread, stem + ".dat");
+    ASSERT_EQ(log.size(), 259u);
+    const std::string typed = At(std::string(300, 't') + ".html");
+    for (const std::string& box : {std::string(), typed}) {
+        dialog_.texts[IDC_OUTPUT_PATH] = box;
+        EXPECT_EQ(ConvertToHtml(dialog_), 0);
+        EXPECT_EQ(Status(), "HTMLファイルへの変換に失敗しました");
+        EXPECT_EQ(Records().back(), "TRACE|ERROR:ファイル名長さ超過|" + (box.empty() ? log : box));
+    }
+    EXPECT_FALSE(PathExists(At(stem + ".htm")));
+    EXPECT_FALSE(PathExists(typed.substr(0, 259)));
+    EXPECT_TRUE(dialog_.questions.empty());
+}
+
+// The follow-ups do not undo the page: a check file that cannot be written
+// is logged, and the conversion is still done.
+TEST_F(ConvertTest, CheckFileFailureStillEndsDone) {
+    Load(kThread);
+    MakeDir(At("page.chk"));
+    EXPECT_EQ(Convert(), 1);
+    EXPECT_EQ(Status(), "変換完了");
+    EXPECT_TRUE(PathExists(At("page.html")));
+    EXPECT_EQ(Records().back().rfind("ERROR|Harvo.cpp|チェックレスファイル書き込み Error：fopen()|", 0), 0u);
+}
+
+}  // namespace

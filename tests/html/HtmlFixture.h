@@ -1,0 +1,95 @@
+// Common ground for the writers' tests: a fresh post table, the program INI and
+// the log in a fresh folder, and the pages' fixed heads and foot.
+#pragma once
+
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "settings/ProgramIni.h"
+#include "tests/scriv/ScrivFixture.h"
+#include "threadlog/PostTable.h"
+
+const char kTitle[] = "スレタイ";
+
+// The lines joined, each ending in CR LF.
+inline std::string Lines(const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+inline std::string BodyColourHead(const std::string& title) {
+    return Lines({"<html>", "<head>",
+                  R"(<link rel="stylesheet" type="text/css" href="Harvo.css" media="all" />)",
+                  "<title>" + title + "</title>", "</head>",
+                  "<body bgcolor=#efefef text=black link=blue alink=red vlink=#660099>",
+                  "<font size=+1 color=red>" + title + "</font>", "<dl>"});
+}
+inline std::string NameColourHead(const std::string& title) {
+    return Lines({"<html>", "<head>", "<title>" + title + "</title>", "</head>",
+                  "<body bgcolor=#efefef text=black link=blue alink=red vlink=#660099>",
+                  "<font size=+1 color=red>" + title + "</font>", "<dl>"});
+}
+inline std::string StyleSheetHead(const std::string& title) {
+    return Lines({"<html>", "<head>",
+                  R"(<link rel="stylesheet" type="text/css" href="Harvo.css" media="all" />)",
+                  "<title>" + title + "</title>", "</head>", "<body>",
+                  R"(<span class="hvTitle">)" + title + "</span>", "<dl>"});
+}
+const std::string kFoot = Lines({"</dl>", "</body>", "</html>"});
+
+// The names of a folder's files, but the log's, which a failure's record creates.
+inline std::set<std::string> FolderNames(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename() != "trace.log") names.insert(entry.path().filename().string());
+    return names;
+}
+
+struct TestPost {
+    const char* name;
+    const char* mail;
+    const char* dateId;
+    const char* id;
+    const char* body;
+};
+// The post of the worked examples.
+constexpr TestPost kAnon = {"Anon", "", "2005/01/01 ID:abc", "abc", "Hi"};
+
+// Puts a post into the record of post number n, marked as given.
+inline void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
+    PostRecord& r = postTable[n - 1];
+    strcpy(r.name, post.name);
+    strcpy(r.mail, post.mail);
+    strcpy(r.dateId, post.dateId);
+    strcpy(r.id, post.id);
+    strcpy(r.body, post.body);
+    r.mainCheck = mainCheck;
+    r.subCheck = subCheck;
+}
+
+class HtmlTest : public ScrivTest {
+protected:
+    void SetUp() override {
+        ScrivTest::SetUp();
+        Init();
+        ClearPostTable();
+        strcpy(postTable[0].title, kTitle);
+        strcpy(savedIniPath_, iniPath);
+        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
+    }
+    void TearDown() override {
+        strcpy(iniPath, savedIniPath_);
+        ClearPostTable();
+        ScrivTest::TearDown();
+    }
+
+    void WriteIni(const std::string& bytes) { WriteBytes(iniPath, bytes); }
+    std::string PagePath() const { return dir_.File("page.html"); }
+    std::string Page() const { return ReadBytes(PagePath()); }
+
+    char savedIniPath_[PATH_BUFFER_SIZE];
+};

@@ -1,0 +1,150 @@
+#include "select/ReferencedResponses.h"
+
+#include "tests/select/SelectFixture.h"
+
+namespace {
+
+class ReferencedResponsesTest : public SelectTest {};
+
+TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
+    const struct {
+        const char* body;
+        Posts expected;
+    } cases[] = {
+        {"&gt;&gt;3", {3}},
+        {"前&gt;&gt;1 と &gt;&gt;1000 と&gt;&gt;2", {1, 2, 1000}},
+        {"&gt;&gt; 7", {7}},                     // white space before the number is skipped
+        {"&gt;&gt;\t\r\v\f 8", {8}},
+        {"&gt;&gt;+5 &gt;&gt;0004", {4, 5}},
+        {"&gt;&gt;12-15 &gt;&gt;20,21", {12, 20}},   // only the first number counts
+        {"&gt;&gt;&gt;&gt;9", {9}},                 // the search resumes behind the first two signs
+        {"&gt;&gt;&gt;12", {}},                     // ...where "&gt;&gt;" no longer occurs
+        {"&gt;&gt;0 &gt;&gt;-3 &gt;&gt;1001 &gt;&gt;abc &gt;&gt;- 5 &gt;&gt;+-5 &gt;&gt;", {}},
+        {"&gt;&gt;１２ &gt;&gt;　6", {}},            // full-width digits and blank are not read
+        {">>3 &gt;3 ＞＞3 &GT;&GT;3 &gt; &gt;3", {}},
+        // Numbers past 32 bits would wrap into the range: 2^32 + 1, 2^32 + 1 negated, 2^31.
+        {"&gt;&gt;4294967297 &gt;&gt;-4294967295 &gt;&gt;2147483648 &gt;&gt;99999999999999999999", {}},
+        {"&gt;&gt;1 &gt;&gt;1 &gt;&gt;001", {1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.body);
+        ClearPostTable();
+        Set(postTable[1].body, c.body);
+        Fill();
+        Tick(IDC_MAIN_LIST, {2});
+
+        EXPECT_EQ(ExtractReferencedResponses(dialog_), 1);
+        EXPECT_EQ(Ticked(IDC_SUB_LIST), c.expected);
+        Posts flagged;
+        for (int i = 0; i < MAX_POSTS; ++i)
+            if (postTable[i].subCheck) flagged.push_back(i + 1);
+        EXPECT_EQ(flagged, c.expected);
+        EXPECT_EQ(postTable[1].mainCheck, 1);
+        EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{2})) << "the main list is not changed";
+        EXPECT_EQ(dialog_.texts[IDC_STATUS], "参照レス抽出完了");
+    }
+}
+
+TEST_F(ReferencedResponsesTest, OnlyMarkedBodiesCountAndNothingIsCleared) {
+    Set(postTable[0].body, "&gt;&gt;5");
+    Set(postTable[1].body, "&gt;&gt;6");
+    Set(postTable[2].body, "&gt;&gt;3 自分 &gt;&gt;950 空の行");
+    Fill();
+    Tick(IDC_MAIN_LIST, {1, 3});
+    Tick(IDC_SUB_LIST, {40});
+    postTable[39].subCheck = 1;
+    postTable[40].mainCheck = 1;
+
+    ExtractReferencedResponses(dialog_);
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{3, 5, 40, 950}));
+    EXPECT_EQ(postTable[5].subCheck, 0) << "post 2 is not marked";
+    EXPECT_EQ(postTable[39].subCheck, 1);
+    EXPECT_EQ(postTable[40].mainCheck, 1);
+    EXPECT_EQ(postTable[0].mainCheck + postTable[1].mainCheck + postTable[2].mainCheck, 2);
+}
+
+TEST_F(ReferencedResponsesTest, NothingMarkedChangesNothing) {
+    Set(postTable[0].body, "&gt;&gt;2");
+    Fill();
+    Tick(IDC_SUB_LIST, {9});
+    WriteProgramIni("[OPTION]\r\nSUBCHECK=1\r\n");
+    dialog_.texts[IDC_STATUS] = "old";
+    EXPECT_EQ(ExtractReferencedResponses(dialog_), 1);
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{9}));
+    EXPECT_EQ(postTable[0].mainCheck, 0);
+    EXPECT_EQ(postTable[1].subCheck, 0);
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "参照レス抽出完了");
+}
+
+TEST_F(ReferencedResponsesTest, SubcheckOneAlsoTicksTheMarkedRows) {
+    const struct {
+        const char* ini;
+        Posts expected;
+    } cases[] = {
+        {"[OPTION]\r\nSUBCHECK=1\r\n", {2, 4, 5}},
+        {"[OPTION]\r\nSUBCHECK=2\r\n", {4}},
+        {"[OPTION]\r\nSUBCHECK=0\r\n", {4}},
+        {"", {4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini);
+        ClearPostTable();
+        Set(postTable[4].body, "&gt;&gt;4");
+        Fill();
+        Tick(IDC_MAIN_LIST, {2, 5});
+        WriteProgramIni(c.ini);
+        ExtractReferencedResponses(dialog_);
+        EXPECT_EQ(Ticked(IDC_SUB_LIST), c.expected);
+        EXPECT_EQ(postTable[1].subCheck, 0) << "SUBCHECK ticks the row but sets no flag";
+    }
+}
+
+// The setting is read again for every marked row: a change while the command
+// runs (here, as it reads main row 3) applies from that row on.
+TEST_F(ReferencedResponsesTest, SubcheckIsReadForEveryMarkedRow) {
+    struct ChangingDialog : MemoryDialog {
+        int RowStateImage(int id, int row) override {
+            if (id == IDC_MAIN_LIST && row == 2) WriteBytes(iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
+            return MemoryDialog::RowStateImage(id, row);
+        }
+    } dialog;
+    FillMainList(dialog);
+    FillSubList(dialog);
+    for (int row : {0, 2, 4}) dialog.SetRowStateImage(IDC_MAIN_LIST, row, STATE_IMAGE_CHECKED);
+    ExtractReferencedResponses(dialog);
+    EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 0), STATE_IMAGE_UNCHECKED);
+    EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 2), STATE_IMAGE_CHECKED);
+    EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 4), STATE_IMAGE_CHECKED);
+}
+
+// Rows that do not exist count as marked; with empty bodies nothing is ticked.
+TEST_F(ReferencedResponsesTest, BeforeAnyLoad) {
+    WriteProgramIni("[OPTION]\r\nSUBCHECK=1\r\n");
+    EXPECT_EQ(ExtractReferencedResponses(dialog_), 1);
+    EXPECT_TRUE(dialog_.lists[IDC_SUB_LIST].rows.empty());
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "参照レス抽出完了");
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        ASSERT_EQ(postTable[i].mainCheck, 1) << i;
+        ASSERT_EQ(postTable[i].subCheck, 0) << i;
+    }
+}
+
+TEST_F(ReferencedResponsesTest, MissingListChangesNothing) {
+    for (int missing : {IDC_MAIN_LIST, IDC_SUB_LIST}) {
+        SCOPED_TRACE(missing);
+        MemoryDialog dialog;
+        Set(postTable[0].body, "&gt;&gt;2");
+        FillMainList(dialog);
+        FillSubList(dialog);
+        dialog.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
+        dialog.Remove(missing);
+        dialog.texts[IDC_STATUS] = "old";
+        EXPECT_EQ(ExtractReferencedResponses(dialog), 0);
+        EXPECT_EQ(dialog.texts[IDC_STATUS], "");
+        EXPECT_EQ(postTable[0].mainCheck, 0);
+        EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 1), STATE_IMAGE_UNCHECKED);
+    }
+    EXPECT_NE(Log().find(kIndent + "Error：GetDlgItem()\r\n"), std::string::npos);
+}
+
+}  // namespace

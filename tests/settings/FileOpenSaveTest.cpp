@@ -1,0 +1,78 @@
+#include <cstring>
+#include <string>
+
+#include "settings/FileOpenSave.h"
+#include "tests/support/LoadedThreadFixture.h"
+
+namespace {
+
+using ChooserTest = LoadedThreadTest;
+
+TEST_F(ChooserTest, ThreadLogChosenGoesIntoTheBoxAndNothingIsLoaded) {
+    dialog_.chosenPath = "C:\\logs\\スレッド.dat";
+    EXPECT_EQ(ChooseThreadLog(dialog_), 1);
+    EXPECT_EQ(dialog_.texts[IDC_LOG_PATH], "C:\\logs\\スレッド.dat");
+    ASSERT_EQ(dialog_.choosers.size(), 1u);
+    EXPECT_EQ(dialog_.choosers[0].first, DialogPort::Chooser::Open);
+    EXPECT_EQ(dialog_.choosers[0].second, "dat files {*.dat}|*.dat|All files {*.*}|*.*|");
+    EXPECT_TRUE(dialog_.lists.empty());
+    EXPECT_STREQ(loadedLogPath, "");
+}
+
+TEST_F(ChooserTest, OutputFileGainsHtmlWhenHtmStandsNowhere) {
+    const std::string folder = "C:\\" + std::string(240, 'd') + "\\";
+    const struct {
+        std::string chosen;
+        std::string box;  // empty: refused
+    } cases[] = {
+        {"C:\\out\\page.html", "C:\\out\\page.html"},
+        {"C:\\out\\page.htm", "C:\\out\\page.htm"},
+        {"C:\\out\\page.HTM", "C:\\out\\page.HTM.html"},
+        {"C:\\x.htm\\page", "C:\\x.htm\\page"},
+        {"C:\\out\\page", "C:\\out\\page.html"},
+        {"C:\\out\\まとめ.txt", "C:\\out\\まとめ.txt.html"},
+        {folder + std::string(10, 'p'), folder + std::string(10, 'p') + ".html"},  // 259 bytes
+        {folder + std::string(11, 'p'), ""},  // ".html" would not fit: refused, not cut
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.chosen);
+        dialog_.texts[IDC_OUTPUT_PATH] = "old.html";
+        dialog_.chosenPath = c.chosen;
+        EXPECT_EQ(ChooseOutputFile(dialog_), c.box.empty() ? 0 : 1);
+        EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], c.box.empty() ? "old.html" : c.box);
+    }
+    EXPECT_EQ(Records().back(), "ERROR|FileOpenSave.cpp|ERROR:FileOpenDlg()|" + Code(CHOOSER_NAME_TOO_LONG));
+    EXPECT_EQ(dialog_.choosers.back().first, DialogPort::Chooser::Save);
+    EXPECT_EQ(dialog_.choosers.back().second, "HTML files {*.htm}|*.htm;*.html|All files {*.*}|*.*|");
+}
+
+// A cancel leaves the box and the log alone; a failing chooser is logged
+// with its own code. Each chooser starts from an emptied buffer.
+TEST_F(ChooserTest, CancelChangesNothingAndFailureIsLogged) {
+    const struct {
+        int (*command)(DialogPort&);
+        int box;
+        char* buffer;
+    } choosers[] = {{ChooseThreadLog, IDC_LOG_PATH, threadLogChooserPath},
+                    {ChooseOutputFile, IDC_OUTPUT_PATH, outputChooserPath}};
+    for (const auto& c : choosers) {
+        SCOPED_TRACE(c.box);
+        dialog_.texts[c.box] = "before";
+        strcpy(c.buffer, "stale");
+        dialog_.chooserError = 0;
+        const size_t before = Records().size();
+        EXPECT_EQ(c.command(dialog_), 0);
+        EXPECT_EQ(dialog_.texts[c.box], "before");
+        EXPECT_EQ(c.buffer[0], '\0');
+        EXPECT_EQ(Records().size(), before);
+
+        dialog_.chooserError = 0x3002;
+        EXPECT_EQ(c.command(dialog_), 0);
+        EXPECT_EQ(dialog_.texts[c.box], "before");
+        EXPECT_EQ(Records().size(), before + 1);
+        EXPECT_EQ(Records().back(), "ERROR|FileOpenSave.cpp|ERROR:FileOpenDlg()|" + Code(0x3002));
+    }
+    EXPECT_TRUE(dialog_.texts[IDC_STATUS].empty());
+}
+
+}  // namespace

@@ -1,0 +1,119 @@
+// The settings dialog's values against the program INI.
+#include <cstring>
+#include <string>
+
+#include "platform/Profile.h"
+#include "resources/resource.h"
+#include "settings/SettingsForm.h"
+#include "tests/scriv/ScrivFixture.h"
+#include "tests/support/FaultyFiles.h"
+
+namespace {
+
+class SettingsFormTest : public ScrivTest {
+protected:
+    void SetUp() override {
+        ScrivTest::SetUp();
+        Init();
+        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
+    }
+    void TearDown() override {
+        iniPath[0] = '\0';
+        ScrivTest::TearDown();
+    }
+    std::string Ini() const { return ReadBytes(iniPath); }
+    // The key's value, or "(none)" when the key is missing.
+    std::string Value(const char* section, const char* key) const {
+        std::string value;
+        return ProfileFind(Ini(), section, key, &value) ? value : "(none)";
+    }
+};
+
+SettingsForm Form(int modeButton, const char* body, const char* name, bool rewriteDat, bool mailOutput) {
+    SettingsForm form = {};
+    form.modeButton = modeButton;
+    snprintf(form.bodyColour, sizeof form.bodyColour, "%s", body);
+    snprintf(form.nameColour, sizeof form.nameColour, "%s", name);
+    form.rewriteDat = rewriteDat;
+    form.mailOutput = mailOutput;
+    return form;
+}
+
+TEST(SettingsModeTest, KindSelectsItsButtonAndButtonsStoreTheirKind) {
+    const struct { int kind; int button; } cases[] = {
+        {0, IDC_SET_BODY_MODE}, {1, IDC_SET_NAME_MODE}, {99, IDC_SET_CSS_MODE},
+        {5, IDC_SET_NAME_MODE}, {-1, IDC_SET_NAME_MODE}, {98, IDC_SET_NAME_MODE},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ModeButtonForKind(c.kind), c.button) << c.kind;
+    EXPECT_EQ(KindForModeButton(IDC_SET_BODY_MODE), 0);
+    EXPECT_EQ(KindForModeButton(IDC_SET_NAME_MODE), 1);
+    EXPECT_EQ(KindForModeButton(IDC_SET_CSS_MODE), 99);
+    EXPECT_EQ(KindForModeButton(0), 0) << "no button selected";
+}
+
+TEST_F(SettingsFormTest, ReadsWhatTheIniHolds) {
+    const struct { const char* ini; int button; const char* body; const char* name; bool redat; bool mail; } cases[] = {
+        {nullptr, IDC_SET_BODY_MODE, "", "", false, false},
+        {"[EXCHANGE]\r\nKIND=99\r\nREDAT=1\r\nMAIL_OUTPUT=1\r\n[COLOR]\r\nTEXT=#ff0000\r\nNAME=緑\r\n",
+         IDC_SET_CSS_MODE, "#ff0000", "緑", true, true},
+        {"[exchange]\r\nkind=5\r\nREDAT=2\r\nMAIL_OUTPUT=2\r\n[COLOR]\r\nTEXT=\r\n", IDC_SET_NAME_MODE, "", "", false,
+         false},
+        {"[EXCHANGE]\r\nKIND=abc\r\nREDAT=1\r\nMAIL_OUTPUT=-1\r\n", IDC_SET_BODY_MODE, "", "", true, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ini ? c.ini : "no file");
+        if (c.ini) WriteBytes(iniPath, c.ini);
+        const SettingsForm form = ReadSettingsForm();
+        EXPECT_EQ(form.modeButton, c.button);
+        EXPECT_STREQ(form.bodyColour, c.body);
+        EXPECT_STREQ(form.nameColour, c.name);
+        EXPECT_EQ(form.rewriteDat, c.redat);
+        EXPECT_EQ(form.mailOutput, c.mail);
+    }
+}
+
+TEST_F(SettingsFormTest, WritesTheFiveKeys) {
+    EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_BODY_MODE, "", "", false, false)), 1);
+    EXPECT_EQ(Ini(), "[EXCHANGE]\r\nKIND=0\r\nREDAT=0\r\nMAIL_OUTPUT=0\r\n[COLOR]\r\nTEXT=\r\nNAME=\r\n");
+
+    WriteBytes(iniPath, "[EXCHANGE]\r\nMAIL_OUTPUT=2\r\n");
+    EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_CSS_MODE, "red", "#00ff00", true, true)), 1);
+    EXPECT_EQ(Value("EXCHANGE", "KIND"), "99");
+    EXPECT_EQ(Value("COLOR", "TEXT"), "red") << "stored as typed";
+    EXPECT_EQ(Value("COLOR", "NAME"), "#00ff00");
+    EXPECT_EQ(Value("EXCHANGE", "REDAT"), "1");
+    EXPECT_EQ(Value("EXCHANGE", "MAIL_OUTPUT"), "1");
+    EXPECT_EQ(Log().find("ERROR"), std::string::npos);
+}
+
+// Each failed write is logged with its own second text; the others still happen.
+TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
+    const struct { const char* key; const char* section; const char* failure; } writes[] = {
+        {"KIND", "EXCHANGE", "出力方式書き込み失敗"},
+        {"TEXT", "COLOR", "本文カラー書き込み失敗"},
+        {"NAME", "COLOR", "名前カラー書き込み失敗"},
+        {"REDAT", "EXCHANGE", "datファイル再変換設定エラー"},
+        {"MAIL_OUTPUT", "EXCHANGE", nullptr},
+    };
+    const std::string record = kIndent + "Error：WritePrivateProfileString()\r\n";
+    for (int failing = 0; failing < 5; ++failing) {
+        SCOPED_TRACE(writes[failing].key);
+        remove(iniPath);
+        const size_t logged = Log().size();
+        {
+            FaultyFiles faults(failing + 1, FaultyFiles::Fault::Transient, FaultyFiles::Move);
+            EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_NAME_MODE, "a", "b", true, false)), 0);
+            EXPECT_TRUE(faults.fired());
+        }
+        for (int i = 0; i < 5; ++i)
+            EXPECT_EQ(Value(writes[i].section, writes[i].key) == "(none)", i == failing) << writes[i].key;
+
+        const std::string log = Log().substr(logged);
+        const std::string second = writes[failing].failure ? kIndent + writes[failing].failure + "\r\n" : "";
+        EXPECT_NE(log.find("ERROR"), std::string::npos);
+        EXPECT_NE(log.find(record + second + kIndent + "※ GetLastError=0x0000001d\r\n"), std::string::npos) << log;
+        EXPECT_EQ(log.find("ERROR"), log.rfind("ERROR")) << "one record";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,41 @@
+// Acting on the modal windows a command opens, as a user would. The test's
+// thread sends the command and so sits in the window's own message loop; a
+// second thread finds the window, runs the script on it and closes whatever
+// the script left open, so that no test can hang. Every wait is bounded.
+//
+// Scripts only look and act: they record what they saw into the test's
+// variables, and the test checks them once the command has returned.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+const DWORD MODAL_WAIT_MS = 10000;
+
+// Sends command id to owner while script runs on the first dialog window that
+// appears on this thread. False when none appeared, or when the script did
+// not close it (it is then closed for the script).
+bool RunWhileModal(HWND owner, int id, const std::function<void(HWND window)>& script);
+
+// The first visible dialog window of the thread that is not among known,
+// waited for up to MODAL_WAIT_MS; null when none appeared.
+HWND WaitForNewDialog(DWORD thread, std::initializer_list<HWND> known);
+
+// True once condition holds, false when it did not within MODAL_WAIT_MS.
+bool WaitFor(const std::function<bool()>& condition);
+bool WaitUntilClosed(HWND window);
+
+// A click on a button, posted as the mouse's would arrive: it may open or
+// close a window, so nothing waits for its effect.
+void Click(HWND window, int id);
+// The same with the effect done on return (radio buttons, check boxes).
+void ClickNow(HWND window, int id);
+// The control that has the focus in the window's thread, null when none has.
+HWND FocusOf(HWND window);
+// A key pressed on that control (on the window when none has the focus).
+void PressKey(HWND window, WPARAM key);
+
+std::wstring WindowText(HWND window);
