@@ -5,6 +5,7 @@
 //   harvo_driver time-load PATH time the whole load command against a plain read
 //   harvo_driver time-command ID [RUNS]  time a button's command (mean of RUNS, default 5)
 //   harvo_driver menu ID        choose a menu item and wait for the window it opens
+//   harvo_driver set ID TEXT     put TEXT into the control ID
 //   harvo_driver dismiss        close the window open over the main dialog
 //   harvo_driver close          press "終了"
 // Every wait is bounded; the exit code is 0 on success.
@@ -87,7 +88,7 @@ HWND OpenedOver(HWND dialog) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: harvo_driver load PATH | tick N... | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | close\n");
+        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | close\n");
         return 2;
     }
     HWND dialog = FindHarvo();
@@ -99,6 +100,8 @@ int wmain(int argc, wchar_t** argv) {
     if (verb == L"load" && argc == 3) {
         printf("load_ms=%.1f\n", Load(dialog, argv[2]));
         PrintStatus(dialog);
+    } else if (verb == L"set" && argc == 4) {
+        SetDlgItemTextW(dialog, _wtoi(argv[2]), argv[3]);
     } else if (verb == L"time-load" && argc == 3) {
         const int runs = 5;
         double load = 0, read = 0;
