@@ -32,25 +32,4 @@ protected:
         WriteBytes(DatPath(), bytes);
         return ReadThreadLog(DatPath().c_str());
     }
-
-    // The log's records as "KIND|item|item": items without their indent,
-    // empty items left out.
-    std::vector<std::string> Records() const {
-        std::vector<std::string> records;
-        const std::string log = Log();
-        for (size_t pos = 0; pos < log.size();) {
-            size_t end = log.find("\r\n", pos);
-            if (end == std::string::npos) end = log.size();
-            const std::string line = log.substr(pos, end - pos);
-            pos = end + 2;
-            if (line.rfind(kStamp, 0) == 0) {
-                records.push_back(line.find("ERROR") != std::string::npos   ? "ERROR"
-                                  : line.find("TRACE") != std::string::npos ? "TRACE"
-                                                                            : "DEBUG");
-            } else if (line.size() > kIndent.size() && !records.empty()) {
-                records.back() += "|" + line.substr(kIndent.size());
-            }
-        }
-        return records;
-    }
 };

@@ -11,6 +11,7 @@
 #include "app/Win32DialogPort.h"
 #include "resources/resource.h"
 #include "tests/support/TestFiles.h"
+#include "tests/win/RealMainDialog.h"
 #include "threadlog/PostTable.h"
 #include "ui/TargetLists.h"
 
@@ -19,39 +20,18 @@ namespace {
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&classes);
         ClearPostTable();
-        dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
         ASSERT_NE(dialog_, nullptr) << GetLastError();
     }
-    void TearDown() override {
-        if (dialog_) DestroyWindow(dialog_);
-        // Drop the quit message the destruction posted, so it cannot reach a later test.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
-        ClearPostTable();
-    }
+    void TearDown() override { ClearPostTable(); }
 
-    std::wstring Text(int id) {
-        wchar_t text[2048] = L"";
-        GetDlgItemTextW(dialog_, id, text, 2048);
-        return text;
-    }
-    std::wstring Cell(int list, int row, int column) {
-        wchar_t text[2048] = L"";
-        LVITEMW item = {};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 2048;
-        SendDlgItemMessageW(dialog_, list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return text;
-    }
-    int RowCount(int list) { return static_cast<int>(SendDlgItemMessageW(dialog_, list, LVM_GETITEMCOUNT, 0, 0)); }
-    void Command(int id) { SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    std::wstring Text(int id) { return real_.Text(id); }
+    std::wstring Cell(int list, int row, int column) { return real_.Cell(list, row, column); }
+    int RowCount(int list) { return real_.RowCount(list); }
+    void Command(int id) { real_.Command(id); }
 
-    HWND dialog_ = nullptr;
+    RealMainDialog real_;
+    HWND dialog_ = real_.hwnd();
 };
 
 // Every control stands where the template puts it, in dialog units.

@@ -1,5 +1,6 @@
 #include "tests/win/ModalScript.h"
 
+#include <atomic>
 #include <vector>
 
 namespace {
@@ -8,8 +9,9 @@ struct Run {
     HWND owner;
     DWORD thread;
     const std::function<void(HWND)>* script;
-    bool found;
-    bool closed;  // by the script, not by the rescue
+    bool found = false;
+    bool closed = false;  // by the script, not by the rescue
+    std::atomic<bool> commandDone{false};
 };
 
 std::vector<HWND> DialogsOf(DWORD thread) {
@@ -41,9 +43,24 @@ void CloseLeftovers(const Run& run) {
     }
 }
 
+// A visible dialog window of the thread that is not among known; null when none.
+HWND NewDialog(DWORD thread, std::initializer_list<HWND> known) {
+    HWND result = nullptr;
+    for (HWND window : DialogsOf(thread)) {
+        bool isKnown = false;
+        for (HWND k : known) isKnown |= window == k;
+        if (!isKnown) result = window;
+    }
+    return result;
+}
+
 DWORD WINAPI ScriptThread(void* parameter) {
     Run& run = *static_cast<Run*>(parameter);
-    if (HWND window = WaitForNewDialog(run.thread, {run.owner})) {
+    // A modal window can only open while the command runs: once it has
+    // returned without one, there is nothing to wait for.
+    HWND window = nullptr;
+    WaitFor([&] { return (window = NewDialog(run.thread, {run.owner})) != nullptr || run.commandDone; });
+    if (window) {
         run.found = true;
         (*run.script)(window);
         run.closed = WaitUntilClosed(window);
@@ -55,10 +72,14 @@ DWORD WINAPI ScriptThread(void* parameter) {
 }  // namespace
 
 bool RunWhileModal(HWND owner, int id, const std::function<void(HWND)>& script) {
-    Run run = {owner, GetCurrentThreadId(), &script, false, false};
+    Run run;
+    run.owner = owner;
+    run.thread = GetCurrentThreadId();
+    run.script = &script;
     HANDLE thread = CreateThread(nullptr, 0, ScriptThread, &run, 0, nullptr);
     if (!thread) return false;
     SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    run.commandDone = true;
     const bool finished = WaitForSingleObject(thread, 3 * MODAL_WAIT_MS) == WAIT_OBJECT_0;
     CloseHandle(thread);
     return finished && run.found && run.closed;
@@ -66,14 +87,7 @@ bool RunWhileModal(HWND owner, int id, const std::function<void(HWND)>& script) 
 
 HWND WaitForNewDialog(DWORD thread, std::initializer_list<HWND> known) {
     HWND result = nullptr;
-    WaitFor([&] {
-        for (HWND window : DialogsOf(thread)) {
-            bool isKnown = false;
-            for (HWND k : known) isKnown |= window == k;
-            if (!isKnown) result = window;
-        }
-        return result != nullptr;
-    });
+    WaitFor([&] { return (result = NewDialog(thread, known)) != nullptr; });
     return result;
 }
 
@@ -110,4 +124,34 @@ std::wstring WindowText(HWND window) {
     wchar_t text[1024] = L"";
     GetWindowTextW(window, text, 1024);
     return text;
+}
+
+MessageBoxSeen ReadMessageBox(HWND box) {
+    MessageBoxSeen seen;
+    seen.owner = GetWindow(box, GW_OWNER);
+    seen.caption = WindowText(box);
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child)) continue;
+        wchar_t className[16] = L"";
+        GetClassNameW(child, className, 16);
+        const LONG style = GetWindowLongW(child, GWL_STYLE);
+        if (lstrcmpiW(className, L"Button") == 0) {
+            seen.buttons.push_back(GetDlgCtrlID(child));
+            if ((style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) seen.defaultButton = GetDlgCtrlID(child);
+        } else if ((style & SS_TYPEMASK) == SS_ICON) {
+            seen.icon |= SendMessageW(child, STM_GETICON, 0, 0) != 0;
+        } else if (lstrcmpiW(className, L"Static") == 0) {
+            seen.text += WindowText(child);
+        }
+    }
+    return seen;
+}
+
+MessageBoxSeen AnswerMessageBox(HWND owner, int id, int button) {
+    MessageBoxSeen seen;
+    RunWhileModal(owner, id, [&](HWND box) {
+        seen = ReadMessageBox(box);
+        Click(box, button);
+    });
+    return seen;
 }

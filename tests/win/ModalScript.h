@@ -12,6 +12,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 const DWORD MODAL_WAIT_MS = 10000;
 
@@ -39,3 +40,18 @@ HWND FocusOf(HWND window);
 void PressKey(HWND window, WPARAM key);
 
 std::wstring WindowText(HWND window);
+
+// What a message box shows: its owner, caption and text, the ids of its
+// visible buttons in the order of its controls, the default one, an icon.
+struct MessageBoxSeen {
+    HWND owner = nullptr;
+    std::wstring caption, text;
+    std::vector<int> buttons;
+    int defaultButton = 0;
+    bool icon = false;
+};
+MessageBoxSeen ReadMessageBox(HWND box);
+
+// Sends command id to owner and answers the message box it opens with
+// button; what the box showed (no owner when none opened).
+MessageBoxSeen AnswerMessageBox(HWND owner, int id, int button);

@@ -391,29 +391,12 @@ TEST_F(SettingsDialogTest, MissingControlsAreLogged) {
 }
 
 TEST_F(SettingsDialogTest, VersionBoxShowsTheFileVersion) {
-    std::wstring caption, text;
-    std::vector<std::wstring> buttons;
-    bool icon = false;
-    ASSERT_TRUE(RunWhileModal(main_, IDM_VERSION, [&](HWND box) {
-        caption = WindowText(box);
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t className[16] = L"";
-            GetClassNameW(child, className, 16);
-            if (!IsWindowVisible(child)) continue;
-            if (wcscmp(className, L"Button") == 0) {
-                buttons.push_back(WindowText(child));
-            } else if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-                icon |= SendMessageW(child, STM_GETICON, 0, 0) != 0;
-            } else if (!WindowText(child).empty()) {
-                text = WindowText(child);
-            }
-        }
-        Click(box, IDOK);
-    }));
-    EXPECT_EQ(caption, L"バージョン情報");
-    EXPECT_EQ(text, L"Version 0.1.8.2");
-    EXPECT_EQ(buttons, std::vector<std::wstring>{L"OK"});
-    EXPECT_FALSE(icon);
+    const MessageBoxSeen box = AnswerMessageBox(main_, IDM_VERSION, IDOK);
+    EXPECT_EQ(box.owner, main_);
+    EXPECT_EQ(box.caption, L"バージョン情報");
+    EXPECT_EQ(box.text, L"Version 0.1.8.2");
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(box.icon);
 }
 
 // A file without a version resource shows nothing and is logged.

@@ -19,6 +19,7 @@
 #include "tests/support/ExpectedFiles.h"
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
+#include "tests/win/RealMainDialog.h"
 #include "threadlog/PostTable.h"
 
 namespace {
@@ -45,11 +46,8 @@ struct ChooserSeen {
 class WholeJobTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
-        InitCommonControlsEx(&classes);
         ClearPostTable();
         loadedLogPath[0] = '\0';
-        dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
         ASSERT_NE(dialog_, nullptr) << GetLastError();
         ShowWindow(dialog_, SW_SHOW);
         // The program INI of this test, not the one beside the test program.
@@ -59,10 +57,6 @@ protected:
         WriteBytes(LogPath(), ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat"));
     }
     void TearDown() override {
-        if (dialog_) DestroyWindow(dialog_);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
         ClearPostTable();
         loadedLogPath[0] = '\0';
         iniPath[0] = '\0';
@@ -70,12 +64,8 @@ protected:
 
     std::string LogPath() const { return dir_.File("sample.dat"); }
     std::string Title() const { return lines_[0].substr(lines_[0].rfind("<>") + 2); }
-    std::wstring Text(int id) {
-        wchar_t text[1024] = L"";
-        GetDlgItemTextW(dialog_, id, text, 1024);
-        return text;
-    }
-    void Command(int id) { SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+    std::wstring Text(int id) { return real_.Text(id); }
+    void Command(int id) { real_.Command(id); }
 
     // Runs the command whose chooser opens, types name into it and presses
     // the chooser's OK button (or Cancel when name is empty).
@@ -111,45 +101,14 @@ protected:
     }
 
     // The question the convert command asks, answered; what it showed.
-    struct Question {
-        std::wstring caption, text;
-        bool noIsDefault = false, yesIsDefault = true, icon = true;
-    };
-    Question ConvertAnswering(int button) {
-        Question q;
-        EXPECT_TRUE(RunWhileModal(dialog_, IDC_CONVERT, [&](HWND box) {
-            q.caption = WindowText(box);
-            q.noIsDefault = GetWindowLongW(GetDlgItem(box, IDNO), GWL_STYLE) & BS_DEFPUSHBUTTON;
-            q.yesIsDefault = GetWindowLongW(GetDlgItem(box, IDYES), GWL_STYLE) & BS_DEFPUSHBUTTON;
-            q.icon = false;
-            EnumChildWindows(
-                box,
-                [](HWND child, LPARAM seen) {
-                    Question& q = *reinterpret_cast<Question*>(seen);
-                    const LONG style = GetWindowLongW(child, GWL_STYLE);
-                    if ((style & SS_TYPEMASK) == SS_ICON && SendMessageW(child, STM_GETICON, 0, 0)) q.icon = true;
-                    if (WindowText(child) == L"ファイルを上書きしてもよろしいでしょうか") q.text = WindowText(child);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&q));
-            Click(box, button);
-        }));
-        return q;
-    }
+    MessageBoxSeen ConvertAnswering(int button) { return AnswerMessageBox(dialog_, IDC_CONVERT, button); }
 
-    void Tick(int list, std::initializer_list<int> postNumbers) {
-        for (int n : postNumbers) ListView_SetCheckState(GetDlgItem(dialog_, list), n - 1, TRUE);
-    }
+    void Tick(int list, const std::vector<int>& postNumbers) { real_.Tick(list, postNumbers); }
     void UntickAll() {
         for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST})
             for (int i = 0; i < MAX_POSTS; ++i) ListView_SetCheckState(GetDlgItem(dialog_, list), i, FALSE);
     }
-    std::vector<int> Ticked(int list) {
-        std::vector<int> numbers;
-        for (int i = 0; i < MAX_POSTS; ++i)
-            if (ListView_GetCheckState(GetDlgItem(dialog_, list), i)) numbers.push_back(i + 1);
-        return numbers;
-    }
+    std::vector<int> Ticked(int list) { return real_.Ticked(list); }
     // Loads the sample through the box and ticks main 1, 3, 5 and sub 4, 36.
     void LoadAndTick() {
         SetDlgItemTextW(dialog_, IDC_LOG_PATH, ToWide(LogPath().c_str()).c_str());
@@ -159,7 +118,8 @@ protected:
         Tick(IDC_SUB_LIST, {4, 36});
     }
 
-    HWND dialog_ = nullptr;
+    RealMainDialog real_;
+    HWND dialog_ = real_.hwnd();
     TempDir dir_;
     std::vector<std::string> lines_;
 };
@@ -208,11 +168,12 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     const std::string firstChk = ReadBytes(dir_.File("page.chk"));
     Tick(IDC_MAIN_LIST, {7});
 
-    const Question q = ConvertAnswering(IDNO);
+    const MessageBoxSeen q = ConvertAnswering(IDNO);
+    EXPECT_EQ(q.owner, dialog_);
     EXPECT_EQ(q.caption, L"上書き確認");
     EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか");
-    EXPECT_TRUE(q.noIsDefault);
-    EXPECT_FALSE(q.yesIsDefault);
+    EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(q.defaultButton, IDNO);
     EXPECT_FALSE(q.icon);
     EXPECT_EQ(Text(IDC_STATUS), L"変換をキャンセルしました");
     EXPECT_EQ(ReadBytes(page), firstPage);

@@ -1,0 +1,59 @@
+#include "tests/win/RealMainDialog.h"
+
+#include <commctrl.h>
+
+#include "app/MainDialogProc.h"
+#include "platform/Win32Text.h"
+#include "resources/resource.h"
+#include "threadlog/PostTable.h"
+
+RealMainDialog::RealMainDialog() {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+}
+
+RealMainDialog::~RealMainDialog() {
+    if (dialog_) DestroyWindow(dialog_);
+    // Drop the quit message the destruction posted, so it cannot reach a later test.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    }
+}
+
+std::wstring RealMainDialog::Text(int id) const {
+    wchar_t text[2048] = L"";
+    GetDlgItemTextW(dialog_, id, text, 2048);
+    return text;
+}
+
+void RealMainDialog::SetText(int id, const std::string& shiftJis) {
+    SetDlgItemTextW(dialog_, id, ToWide(shiftJis.c_str()).c_str());
+}
+
+void RealMainDialog::Command(int id) { SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+int RealMainDialog::RowCount(int list) const {
+    return static_cast<int>(SendDlgItemMessageW(dialog_, list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::wstring RealMainDialog::Cell(int list, int row, int column) const {
+    wchar_t text[2048] = L"";
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 2048;
+    SendDlgItemMessageW(dialog_, list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+void RealMainDialog::Tick(int list, const std::vector<int>& postNumbers) {
+    for (int n : postNumbers) ListView_SetCheckState(GetDlgItem(dialog_, list), n - 1, TRUE);
+}
+
+std::vector<int> RealMainDialog::Ticked(int list) const {
+    std::vector<int> numbers;
+    for (int i = 0; i < MAX_POSTS; ++i)
+        if (ListView_GetCheckState(GetDlgItem(dialog_, list), i)) numbers.push_back(i + 1);
+    return numbers;
+}
