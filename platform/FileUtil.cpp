@@ -10,9 +10,13 @@ bool ReadWholeFile(const char* path, std::string& out) {
     if (!f) return false;
     char chunk[4096];
     size_t n;
-    while ((n = FileRead(f, chunk, sizeof chunk)) > 0) out.append(chunk, n);
+    while ((n = FileRead(f, chunk, sizeof chunk)) > 0 && n != READ_FAILED) out.append(chunk, n);
+    const uint32_t error = GetLastErrorCode();
     FileClose(f);
-    return true;
+    if (n != READ_FAILED) return true;
+    out.clear();
+    SetLastErrorCode(error);
+    return false;
 }
 
 ReplacingFile::ReplacingFile(const char* path)

@@ -16,11 +16,16 @@ enum class FileMode { Read, Write, Append };
 
 struct File;
 
+// What read returns for a failed read: 0 means the end of the file, and a
+// file cut short by a read error must not pass for a whole one.
+const size_t READ_FAILED = static_cast<size_t>(-1);
+
 // File operations go through this table so that tests can make the Nth call
 // fail (see tests/support/FaultyFiles.h). Each returns false or null on
 // failure and leaves the system's last-error value set.
 struct FileOps {
     File* (*open)(const char* path, FileMode mode);
+    // The bytes read, fewer than length only at the end of the file; READ_FAILED on failure.
     size_t (*read)(File* file, void* buffer, size_t length);
     bool (*write)(File* file, const void* data, size_t length);
     bool (*flush)(File* file);
@@ -44,7 +49,7 @@ inline bool FileExists(const char* path) { return fileOps.exists(path); }
 inline bool FileRemove(const char* path) { return fileOps.remove(path); }
 inline bool FileMove(const char* from, const char* to) { return fileOps.move(from, to); }
 
-// Reads a whole file into out. False when it cannot be opened or read.
+// Reads a whole file into out. False, with out empty, when it cannot be opened or read.
 bool ReadWholeFile(const char* path, std::string& out);
 
 // Writes data to a temporary file beside path and moves it over path once it

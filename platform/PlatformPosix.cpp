@@ -28,7 +28,10 @@ File* PosixOpen(const char* path, FileMode mode) {
     return reinterpret_cast<File*>(f);
 }
 
-size_t PosixRead(File* f, void* buffer, size_t length) { return fread(buffer, 1, length, Stream(f)); }
+size_t PosixRead(File* f, void* buffer, size_t length) {
+    const size_t n = fread(buffer, 1, length, Stream(f));
+    return n < length && ferror(Stream(f)) ? READ_FAILED : n;
+}
 
 bool PosixWrite(File* f, const void* data, size_t length) {
     return fwrite(data, 1, length, Stream(f)) == length;

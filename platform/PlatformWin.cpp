@@ -19,7 +19,10 @@ File* WinOpen(const char* path, FileMode mode) {
     return reinterpret_cast<File*>(_wfopen(ToWide(path).c_str(), how));
 }
 
-size_t WinRead(File* f, void* buffer, size_t length) { return fread(buffer, 1, length, Stream(f)); }
+size_t WinRead(File* f, void* buffer, size_t length) {
+    const size_t n = fread(buffer, 1, length, Stream(f));
+    return n < length && ferror(Stream(f)) ? READ_FAILED : n;
+}
 bool WinWrite(File* f, const void* data, size_t length) {
     return fwrite(data, 1, length, Stream(f)) == length;
 }

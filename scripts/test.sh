@@ -1,6 +1,6 @@
 #!/bin/sh
 # Builds every preset and runs every test: natively, under the sanitizers, and
-# the Windows build under Wine in a virtual X display.
+# the Windows build under Wine in a virtual X display; then each fuzz target briefly.
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
@@ -11,4 +11,6 @@ for preset in native sanitize windows; do
     cmake --build --preset "$preset"
     ctest --preset "$preset" || status=1
 done
+echo "== fuzz =="
+sh scripts/fuzz.sh short || status=1
 exit $status

@@ -10,6 +10,8 @@
 // Generation i of "C:\logs\trace.log" is "C:\logs\trace0i.log" (at least two
 // digits); generation 0 is the live file itself. The extension begins at the
 // last '.' of the file name, so a dotted folder does not take the number.
+// A name longer than a path may be is refused (empty): cut short, it would
+// name another file.
 std::string GenerationName(const char* logPath, int generation) {
     if (generation == 0) return logPath;
     const size_t length = strlen(logPath);
@@ -21,7 +23,8 @@ std::string GenerationName(const char* logPath, int generation) {
     }
     char number[16];
     snprintf(number, sizeof number, "%02d", generation);
-    return std::string(logPath, dot) + number + (logPath + dot);
+    std::string name = std::string(logPath, dot) + number + (logPath + dot);
+    return name.size() < SCRIV_PATH_SIZE ? name : std::string();
 }
 
 // The oldest generation kept is deleted first, so the moves that follow
@@ -33,8 +36,10 @@ bool RotateLogFiles(const char* logPath, int generations) {
         if (!plat::FileExists(name.c_str())) continue;
         if (i == generations - 1)
             plat::FileRemove(name.c_str());
-        else if (!plat::FileMove(name.c_str(), GenerationName(logPath, i + 1).c_str()))
-            ok = false;
+        else {
+            const std::string next = GenerationName(logPath, i + 1);
+            if (next.empty() || !plat::FileMove(name.c_str(), next.c_str())) ok = false;
+        }
     }
     return ok;
 }

@@ -181,7 +181,7 @@ int ReadThreadLog(const char* path) {
     LineCollector collector;
     for (;;) {
         const size_t got = plat::FileRead(file, chunk.data(), chunk.size());
-        if (got == 0 || !collector.Take(chunk.data(), chunk.data() + got)) break;
+        if (got == 0 || got == plat::READ_FAILED || !collector.Take(chunk.data(), chunk.data() + got)) break;
     }
     plat::FileClose(file);
     return 1;

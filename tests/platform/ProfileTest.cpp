@@ -137,9 +137,11 @@ TEST_F(ProfileFileTest, WriteFailuresAndNoChangeLeaveTheFileAlone) {
     EXPECT_NE(plat::GetLastErrorCode(), 0u);
 
     WriteBytes(path_, "[A]\r\nk=v\r\n");
-    {
-        FaultyFiles unreadable(1, FaultyFiles::Fault::Transient, FaultyFiles::Open);
-        EXPECT_FALSE(ProfileWriteText("A", "k", "new", path_.c_str()));  // not replaced
+    // Not replaced by a file of the one key: a failed read is no empty file.
+    for (FaultyFiles::Op op : {FaultyFiles::Open, FaultyFiles::Read}) {
+        FaultyFiles unreadable(1, FaultyFiles::Fault::Transient, op);
+        EXPECT_FALSE(ProfileWriteText("A", "other", "new", path_.c_str())) << op;
+        EXPECT_TRUE(unreadable.fired());
     }
     {
         // The value already stored: the file is read (open 1) and not written (open 2).

@@ -33,6 +33,22 @@ TEST(ScrivConfig, GenerationNames) {
     for (const auto& row : table) EXPECT_EQ(GenerationName(row.path, row.generation), row.name) << row.path;
 }
 
+// A generation's name that would pass 259 bytes is refused, never cut (found
+// by fuzzing): the live log then stays where it is and the rotation fails.
+TEST_F(ScrivTest, GenerationNameTooLongForAPathIsRefused) {
+    const auto logOf = [&](size_t length) {
+        const std::string folder = dir_.File("");
+        return folder + std::string(length - folder.size() - 4, 'n') + ".log";
+    };
+    EXPECT_EQ(GenerationName(logOf(257).c_str(), 1).size(), 259u);
+    const std::string path = logOf(258);
+    EXPECT_EQ(GenerationName(path.c_str(), 1), "");
+    EXPECT_EQ(GenerationName(path.c_str(), 0), path);
+    WriteBytes(path, "live\r\n");
+    EXPECT_FALSE(RotateLogFiles(path.c_str(), 3));
+    EXPECT_EQ(ReadBytes(path), "live\r\n");
+}
+
 TEST_F(ScrivTest, DefaultsWithoutIni) {
     InitLog(dir_.File("none.ini").c_str());
     EXPECT_EQ(scrivState.generations, 3);

@@ -10,6 +10,7 @@ struct Plan {
     unsigned ops;
     int calls;
     bool fired;
+    std::vector<unsigned> kinds;
 };
 Plan plan;
 
@@ -18,6 +19,7 @@ const uint32_t kInjectedError = 29;  // a write fault on Windows, ESPIPE on POSI
 bool ShouldFail(unsigned op) {
     if (!(plan.ops & op)) return false;
     ++plan.calls;
+    plan.kinds.push_back(op);
     const bool fail = plan.calls == plan.failAt ||
                       (plan.fault == FaultyFiles::Fault::Persistent && plan.calls > plan.failAt);
     if (fail) {
@@ -33,7 +35,7 @@ plat::File* FaultyOpen(const char* path, plat::FileMode mode) {
     return ShouldFail(FaultyFiles::Open) ? nullptr : Real().open(path, mode);
 }
 size_t FaultyRead(plat::File* f, void* buffer, size_t length) {
-    return ShouldFail(FaultyFiles::Read) ? 0 : Real().read(f, buffer, length);
+    return ShouldFail(FaultyFiles::Read) ? plat::READ_FAILED : Real().read(f, buffer, length);
 }
 bool FaultyWrite(plat::File* f, const void* data, size_t length) {
     return ShouldFail(FaultyFiles::Write) ? false : Real().write(f, data, length);
@@ -53,7 +55,7 @@ bool FaultyMove(const char* from, const char* to) { return ShouldFail(FaultyFile
 }  // namespace
 
 FaultyFiles::FaultyFiles(int failAt, Fault fault, unsigned ops) {
-    plan = Plan{failAt, fault, ops, 0, false};
+    plan = Plan{failAt, fault, ops, 0, false, {}};
     plat::fileOps = plat::FileOps{FaultyOpen, FaultyRead, FaultyWrite, FaultyFlush, FaultyClose, FaultyExists, FaultyRemove, FaultyMove};
 }
 
@@ -61,3 +63,4 @@ FaultyFiles::~FaultyFiles() { plat::fileOps = plat::systemFileOps; }
 
 bool FaultyFiles::fired() const { return plan.fired; }
 int FaultyFiles::calls() const { return plan.calls; }
+const std::vector<unsigned>& FaultyFiles::kinds() const { return plan.kinds; }

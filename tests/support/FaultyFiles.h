@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 class FaultyFiles {
 public:
@@ -18,4 +19,5 @@ public:
 
     bool fired() const;  // whether any call was made to fail
     int calls() const;   // calls of the chosen kinds so far
+    const std::vector<unsigned>& kinds() const;  // the kind (Op) of each of those calls, in order
 };

@@ -7,6 +7,9 @@
 
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
+#ifdef _WIN32
+#include "platform/Win32Text.h"
+#endif
 
 namespace fs = std::filesystem;
 
@@ -41,7 +44,7 @@ std::string ReadBytes(const std::string& path) {
     if (!f) return bytes;
     char chunk[65536];
     size_t n;
-    while ((n = files.read(f, chunk, sizeof chunk)) > 0) bytes.append(chunk, n);
+    while ((n = files.read(f, chunk, sizeof chunk)) > 0 && n != plat::READ_FAILED) bytes.append(chunk, n);
     files.close(f);
     return bytes;
 }
@@ -56,7 +59,13 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 bool PathExists(const std::string& path) { return plat::systemFileOps.exists(path.c_str()); }
 
-void MakeDir(const std::string& path) { fs::create_directories(path); }
+void MakeDir(const std::string& path) {
+#ifdef _WIN32
+    fs::create_directories(ToWide(path.c_str()));  // Shift_JIS, whatever the ANSI code page
+#else
+    fs::create_directories(path);
+#endif
+}
 
 std::string ProgramDir() {
     char module[260];

@@ -1,0 +1,386 @@
+// Every file operation of a command made to fail in turn: the Nth call, once
+// (transient) or from then on (persistent), for N = 1, 2, 3 ... until a run
+// completes without reaching N. Whatever fails, each file the command writes
+// is as it was or wholly new, no temporary file stays behind, and the result,
+// the status line and the log say what happened.
+#include <algorithm>
+#include <climits>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "html/ConvertCommand.h"
+#include "select/CheckFile.h"
+#include "settings/SettingsForm.h"
+#include "tests/html/HtmlFixture.h"
+#include "tests/support/FaultyFiles.h"
+#include "tests/support/LoadedThreadFixture.h"
+
+namespace {
+
+using Fault = FaultyFiles::Fault;
+
+const char kThread[] =
+    "名無し<>sage<>2009/01/01 ID:aaa<>一つ目<>スレタイ\n"
+    "名無し </b>◆trip <b><><>2009/01/02 ID:bbb<>二つ目<>\n"
+    "名無し<><>2009/01/03 ID:aaa<>三つ目 &gt;&gt;1<>\n"
+    "名無し<><>2009/01/04 ID:ccc<>四つ目<>\n";
+const std::string kOld = "the file of an earlier run\r\n";
+const uint32_t kInjected = 29;  // FaultyFiles' last-error value
+// Calls made only to put a written file in place: one that fails leaves a target as it was.
+const unsigned kReplacing = FaultyFiles::Flush | FaultyFiles::Move;
+
+struct Outcome {
+    Fault fault;
+    int result;
+    unsigned failedOps;  // FaultyFiles::Op bits
+};
+
+bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+
+class HardeningTest : public LoadedThreadTest {
+protected:
+    static const int kLongRun = 10;
+
+    void SetUp() override {
+        LoadedThreadTest::SetUp();
+        Load(kThread);
+        Tick(IDC_MAIN_LIST, {1, 3});
+        Tick(IDC_SUB_LIST, {2, 3, 999});
+    }
+
+    struct Swept {
+        int calls;  // file operations of a run without a fault
+        int runs;   // runs with a fault
+    };
+
+    // Runs prepare, then run with the Nth file operation failing, then check,
+    // for N = 1, 2, 3 ... until a run makes no call fail; stops at the first
+    // run that breaks a check. A file written piece by piece in a long run of
+    // writes (the reduced thread log: two per line) is made to fail at its
+    // first two writes and its last only: those between take the path of the
+    // second, and the sweep stays quick under Wine.
+    Swept Sweep(Fault fault, const std::function<void()>& prepare, const std::function<int()>& run,
+                const std::function<void(const Outcome&)>& check) {
+        std::vector<unsigned> kinds;  // of the calls of a run without a fault
+        prepare();
+        {
+            FaultyFiles probe(INT_MAX, Fault::Transient);
+            run();
+            kinds = probe.kinds();
+        }
+        const int calls = static_cast<int>(kinds.size());
+        auto isWrite = [&](int n) { return n <= calls && kinds[n - 1] == FaultyFiles::Write; };
+        std::vector<bool> skipped(calls + 2, false);
+        for (int first = 1; first <= calls;) {
+            int last = first;  // of the writes from first on, or first itself
+            while (isWrite(first) && isWrite(last + 1)) ++last;
+            if (last - first + 1 > kLongRun)
+                for (int n = first + 2; n < last; ++n) skipped[n] = true;
+            first = last + 1;
+        }
+        const bool failedBefore = HasFailure();
+        int runs = 0;
+        for (int n = 1;; ++n) {
+            if (skipped[n]) continue;
+            prepare();
+            Outcome outcome{fault, 0, 0};
+            {
+                FaultyFiles faults(n, fault);
+                outcome.result = run();
+                if (!faults.fired()) {
+                    EXPECT_EQ(n, calls + 1) << "the same calls in every run";
+                    return {calls, runs};
+                }
+                const std::vector<unsigned>& failed = faults.kinds();
+                for (size_t i = n - 1; i < (fault == Fault::Transient ? n : failed.size()); ++i)
+                    outcome.failedOps |= failed[i];
+            }
+            ++runs;
+            SCOPED_TRACE((fault == Fault::Transient ? "transient fault at call " : "persistent fault from call ") +
+                         std::to_string(n) + ", failed kinds " + std::to_string(outcome.failedOps));
+            check(outcome);
+            if (HasFailure() && !failedBefore) return {calls, runs};
+        }
+    }
+
+    // Back to the start of a run: the targets with their old bytes, no
+    // temporary file, an empty log with a fresh count.
+    void Reset(const std::vector<std::string>& targets) {
+        for (const std::string& target : targets) {
+            WriteBytes(target, kOld);
+            std::filesystem::remove(target + "~tmp");
+        }
+        std::filesystem::remove(LogPath());
+        scrivState.writtenCount = 0;
+    }
+
+    // Only a temporary file that the system refused to delete may stay.
+    void ExpectNoLeftovers(const Outcome& outcome, const std::set<std::string>& before) {
+        const bool removeRefused = outcome.failedOps & FaultyFiles::Remove;
+        for (const std::string& name : FolderNames(dir_.path())) {
+            const bool leftover = !before.count(name);
+            EXPECT_TRUE(!leftover || (removeRefused && name.size() > 4 && name.substr(name.size() - 4) == "~tmp"))
+                << name;
+        }
+        for (const std::string& name : before) EXPECT_TRUE(PathExists(dir_.File(name))) << name;
+    }
+
+    // Under a transient fault the log works again at once: every code it
+    // shows must be the failing call's, kept through the clean-up.
+    void ExpectOnlyTheInjectedCode() {
+        for (const std::string& record : Records()) {
+            const bool hasCode = record.find("GetLastError") != std::string::npos;
+            EXPECT_TRUE(!hasCode || record.find(Code(kInjected)) != std::string::npos) << record;
+        }
+    }
+
+    // How many records start with start.
+    int CountRecords(const std::string& start) {
+        int count = 0;
+        for (const std::string& record : Records()) count += StartsWith(record, start);
+        return count;
+    }
+
+    // What a sweep covered, in the XML or JSON report (--gtest_output).
+    static void RecordSwept(const std::string& scenario, Fault fault, Swept swept) {
+        const std::string name = scenario + (fault == Fault::Transient ? "_transient" : "_persistent");
+        RecordProperty(name + "_calls", swept.calls);
+        RecordProperty(name + "_runs", swept.runs);
+    }
+
+    std::string Page() const { return dir_.File("page.html"); }
+    std::string Chk() const { return dir_.File("page.chk"); }
+    std::string Redat() const { return dir_.File("page_RE.dat"); }
+};
+
+const char kCheckFileFailure[] = "ERROR|Harvo.cpp|チェックレスファイル書き込み Error：";
+const char kRedatFailure[] = "ERROR|Harvo.cpp|datファイル再書き込み Error：fopen()";
+
+TEST_F(HardeningTest, ConversionInEachMode) {
+    const std::vector<std::string> targets = {Page(), Chk(), Redat()};
+    const int modes[] = {0, 1, 99};
+    auto convert = [&] {
+        dialog_.texts[IDC_OUTPUT_PATH] = Page();
+        dialog_.texts[IDC_STATUS] = "前の表示";
+        dialog_.answers = {true};  // replace the old page
+        return ConvertToHtml(dialog_);
+    };
+    // The fault-free result of each mode: the page, then the check file and
+    // the reduced thread log, which no mode changes.
+    std::map<int, std::string> pages;
+    std::string chk, redat;
+    for (int mode : modes) {
+        WriteProgramIni("[EXCHANGE]\r\nKIND=" + std::to_string(mode) + "\r\nREDAT=1\r\n");
+        Reset(targets);
+        ASSERT_EQ(convert(), 1);
+        pages[mode] = ReadBytes(Page());
+        chk = ReadBytes(Chk());
+        redat = ReadBytes(Redat());
+        ASSERT_NE(pages[mode], kOld);
+        ASSERT_TRUE(mode == 0 || pages[mode] != pages[0]);
+    }
+    Reset(targets);
+    const std::set<std::string> before = FolderNames(dir_.path());
+
+    for (int mode : modes) {
+        WriteProgramIni("[EXCHANGE]\r\nKIND=" + std::to_string(mode) + "\r\nREDAT=1\r\n");
+        for (Fault fault : {Fault::Transient, Fault::Persistent}) {
+            SCOPED_TRACE("KIND=" + std::to_string(mode));
+            const Swept swept = Sweep(fault, [&] { Reset(targets); }, convert, [&](const Outcome& o) {
+                const std::string page = ReadBytes(Page()), newChk = ReadBytes(Chk()), newRedat = ReadBytes(Redat());
+                // A program INI that could not be read has its defaults: the
+                // body colour mode, and no reduced thread log.
+                const bool iniUnread = o.failedOps & (FaultyFiles::Open | FaultyFiles::Read);
+                EXPECT_TRUE(page == kOld || page == pages[mode] || (iniUnread && page == pages[0]))
+                    << page.size() << " bytes";
+                EXPECT_TRUE(newChk == kOld || newChk == chk) << newChk.size() << " bytes";
+                EXPECT_TRUE(newRedat == kOld || newRedat == redat) << newRedat.size() << " bytes";
+                EXPECT_EQ(o.result, page == kOld ? 0 : 1);
+                EXPECT_EQ(dialog_.texts[IDC_STATUS], o.result ? "変換完了" : "HTMLファイルへの変換に失敗しました");
+                if (!o.result) {
+                    EXPECT_EQ(newChk, kOld) << "nothing follows a page not written";
+                    EXPECT_EQ(newRedat, kOld);
+                }
+                ExpectNoLeftovers(o, before);
+                if (o.fault == Fault::Persistent) return;
+                // One call failed: one step at most was lost, and its record tells.
+                ExpectOnlyTheInjectedCode();
+                EXPECT_TRUE(!(o.failedOps & kReplacing) || page == kOld || newChk == kOld || newRedat == kOld);
+                if (!o.result) {
+                    EXPECT_EQ(CountRecords("TRACE|ERROR:fopen()|出力ファイルオープンエラー") +
+                                  CountRecords("ERROR|ERROR:fwrite()|出力ファイル書き込みエラー|" + Code(kInjected)),
+                              1);
+                    return;
+                }
+                EXPECT_LE((newChk == kOld) + (newRedat == kOld), 1);
+                EXPECT_EQ(CountRecords(kCheckFileFailure), newChk == kOld ? 1 : 0);
+                const int redatRecords = CountRecords(kRedatFailure);
+                EXPECT_TRUE(newRedat == kOld ? redatRecords == 1 || (iniUnread && redatRecords == 0) : redatRecords == 0);
+            });
+            EXPECT_GT(swept.calls, 2000) << "every line of the reduced thread log is a write";
+            RecordSwept("conversion_KIND" + std::to_string(mode), fault, swept);
+        }
+    }
+}
+
+TEST_F(HardeningTest, CheckFileSave) {
+    ReadCheckStates(dialog_);
+    Reset({Chk()});
+    ASSERT_EQ(SaveCheckFile(Page().c_str()), 1);
+    const std::string chk = ReadBytes(Chk());
+    ASSERT_NE(chk, kOld);
+    Reset({Chk()});
+    const std::set<std::string> before = FolderNames(dir_.path());
+    for (Fault fault : {Fault::Transient, Fault::Persistent}) {
+        const Swept swept = Sweep(fault, [&] { Reset({Chk()}); }, [&] { return SaveCheckFile(Page().c_str()); },
+                                [&](const Outcome& o) {
+                                    const std::string now = ReadBytes(Chk());
+                                    EXPECT_TRUE(now == kOld || now == chk) << now.size() << " bytes";
+                                    EXPECT_EQ(o.result, 1) << "failures are logged only";
+                                    ExpectNoLeftovers(o, before);
+                                    if (o.fault == Fault::Persistent) return;
+                                    ExpectOnlyTheInjectedCode();
+                                    EXPECT_TRUE(!(o.failedOps & kReplacing) || now == kOld);
+                                    EXPECT_EQ(CountRecords(kCheckFileFailure), now == kOld ? 1 : 0);
+                                });
+        EXPECT_EQ(swept.calls, 8) << "open, four writes, flush, close, move";
+        EXPECT_EQ(swept.runs, 8);
+        RecordSwept("check_file_save", fault, swept);
+    }
+}
+
+// The five settings are written one by one, each replacing the file: after
+// any fault each key holds its old or its new value, every other line as the
+// user wrote it.
+TEST_F(HardeningTest, SettingsStore) {
+    const SettingsForm form = {IDC_SET_CSS_MODE, "green", "#000080", true, true};
+    const char* const oldLines[] = {"KIND=0", "TEXT=red", "NAME=blue", "REDAT=0", "MAIL_OUTPUT=0"};
+    const char* const newLines[] = {"KIND=99", "TEXT=green", "NAME=#000080", "REDAT=1", "MAIL_OUTPUT=1"};
+    const char* const failures[] = {"出力方式書き込み失敗", "本文カラー書き込み失敗", "名前カラー書き込み失敗",
+                                    "datファイル再変換設定エラー", nullptr};
+    // The file with the keys in mask written.
+    auto ini = [&](unsigned mask) {
+        auto key = [&](int i) { return std::string(mask >> i & 1 ? newLines[i] : oldLines[i]) + "\r\n"; };
+        return "; 手で書いた設定\r\n[EXCHANGE]\r\n" + key(0) + key(3) + key(4) + "\r\n[COLOR]\r\n" + key(1) + key(2) +
+               "[OTHER]\r\nKEEP=ソ表\r\n";
+    };
+    auto prepare = [&] {
+        Reset({});
+        WriteProgramIni(ini(0));
+    };
+    prepare();
+    ASSERT_EQ(WriteSettingsForm(form), 1);
+    ASSERT_EQ(ReadBytes(iniPath), ini(31));
+    prepare();
+    const std::set<std::string> before = FolderNames(dir_.path());
+    for (Fault fault : {Fault::Transient, Fault::Persistent}) {
+        const Swept swept = Sweep(
+            fault, prepare, [&] { return WriteSettingsForm(form); },
+            [&](const Outcome& o) {
+                const std::string now = ReadBytes(iniPath);
+                unsigned mask = 32;
+                for (unsigned m = 0; m < 32; ++m)
+                    if (now == ini(m)) mask = m;
+                ASSERT_LT(mask, 32u) << "not old and new keys line by line:\n" << now;
+                EXPECT_EQ(o.result, mask == 31 ? 1 : 0);
+                ExpectNoLeftovers(o, before);
+                if (o.fault == Fault::Persistent) {
+                    EXPECT_EQ(mask & (mask + 1), 0u) << "from the fault on nothing is written";
+                    return;
+                }
+                // One call failed: one key at most kept its old value, and its record tells.
+                ExpectOnlyTheInjectedCode();
+                for (int i = 0; i < 5; ++i) {
+                    const std::string record = "ERROR|Error：WritePrivateProfileString()|" +
+                                               (failures[i] ? std::string(failures[i]) + "|" : "") + Code(kInjected);
+                    EXPECT_EQ(Logged(record), !(mask >> i & 1)) << newLines[i];
+                }
+                EXPECT_LE(CountRecords("ERROR"), 1);
+                EXPECT_TRUE(!(o.failedOps & kReplacing) || mask != 31);
+            });
+        EXPECT_EQ(swept.calls, 5 * 9) << "per key a read of four calls and a replacing write of five";
+        RecordSwept("settings_store", fault, swept);
+    }
+}
+
+// A record that reaches the size limit on its own sets off a rotation of
+// three generations. The records' functions leave the caller's last-error
+// value as it was, whatever fails.
+TEST_F(HardeningTest, ScrivRecordThatRotates) {
+    Init("GENERAL=3\r\nMAXSIZE=1\r\n");
+    const std::string live = LogPath(), one = dir_.File("trace01.log"), two = dir_.File("trace02.log");
+    const std::string text(1100, 'b');
+    const uint32_t kCallerError = 1234;
+    const struct {
+        const char* name;
+        std::function<int()> record;
+    } records[] = {
+        {"Scriv", [&] { return Scriv(1, 0, text.c_str(), "Harvo.cpp", 7); }},
+        {"ScrivEx", [&] { return ScrivEx(1, 0, text.c_str(), nullptr); }},
+        {"ScrivInt", [&] { return ScrivInt(1, 0, text.c_str(), 7); }},
+    };
+    auto prepare = [&] {
+        WriteBytes(live, "live\r\n");
+        WriteBytes(one, "one\r\n");
+        WriteBytes(two, "two\r\n");
+        scrivState.writtenCount = 0;
+    };
+    for (const auto& r : records) {
+        SCOPED_TRACE(r.name);
+        uint32_t lastError = 0;
+        auto run = [&] {
+            plat::SetLastErrorCode(kCallerError);
+            const int result = r.record();
+            lastError = plat::GetLastErrorCode();
+            return result;
+        };
+        prepare();
+        ASSERT_EQ(run(), 0) << "a rotation in which every move succeeded";
+        const std::string moved = ReadBytes(one);  // the live file with the whole record
+        ASSERT_FALSE(PathExists(live));
+        ASSERT_EQ(ReadBytes(two), "one\r\n");
+        const std::string header = moved.substr(0, moved.find("\r\n", 6) + 2);
+        const std::vector<std::string> whole = {"live\r\n", header, moved, "one\r\n", "two\r\n"};
+
+        for (Fault fault : {Fault::Transient, Fault::Persistent}) {
+            const Swept swept = Sweep(fault, prepare, run, [&](const Outcome& o) {
+                EXPECT_EQ(lastError, kCallerError);
+                std::vector<std::string> found;
+                for (const std::string& path : {live, one, two}) {
+                    if (!PathExists(path)) continue;
+                    found.push_back(ReadBytes(path));
+                    EXPECT_NE(std::find(whole.begin(), whole.end(), found.back()), whole.end())
+                        << path << " holds " << found.back().size() << " bytes";
+                }
+                std::sort(found.begin(), found.end());
+                EXPECT_EQ(std::adjacent_find(found.begin(), found.end()), found.end()) << "a move leaves no copy";
+                EXPECT_TRUE(std::count(found.begin(), found.end(), "live\r\n") +
+                                std::count(found.begin(), found.end(), header) +
+                                std::count(found.begin(), found.end(), moved) ==
+                            1)
+                    << "the live file is never lost";
+                if (o.result == 0) {
+                    // A generation that looked absent is passed over, as one that is.
+                    if (!(o.failedOps & FaultyFiles::Exists)) {
+                        EXPECT_EQ(ReadBytes(one), moved);
+                        EXPECT_EQ(ReadBytes(two), "one\r\n");
+                        EXPECT_FALSE(PathExists(live));
+                    }
+                } else {
+                    const bool notRotated =
+                        PathExists(live) && ReadBytes(one) == "one\r\n" && ReadBytes(two) == "two\r\n";
+                    EXPECT_TRUE((o.failedOps & FaultyFiles::Move) || notRotated)
+                        << "a failed move, or a record cut short and not counted";
+                }
+            });
+            EXPECT_EQ(swept.calls, 12) << "two appends of three calls, then three looks, a delete and two moves";
+            RecordSwept(std::string(r.name) + "_rotation", fault, swept);
+        }
+    }
+}
+
+}  // namespace
