@@ -15,21 +15,11 @@
 #include <vector>
 
 #include "html/HtmlWriters.h"
+#include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
 #include "threadlog/PostTable.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / "html-writer-bench";
-        fs::create_directories(p);
-        return p;
-    }();
-    return folder;
-}
 
 void FillPostTable() {
     ClearPostTable();
@@ -48,29 +38,21 @@ void FillPostTable() {
     }
 }
 
-void InitBenchLog() {
-    const std::string ini = (Folder() / "Scriv.ini").string();
-    FILE* f = fopen(ini.c_str(), "wb");
-    fprintf(f, "[TRACE]\r\nPATH=%s\r\n", (Folder() / "trace.log").c_str());
-    fclose(f);
-    InitLog(ini.c_str());
-}
-
-const std::string kPage = (Folder() / "page.html").string();
+const std::string kPage = BenchFile("page.html");
 
 void WriteBodyColourPage(benchmark::State& state) {
     InitBenchLog();
     FillPostTable();
     for (auto _ : state)
         if (!WriteBodyColourHtml(kPage.c_str(), "#FF0000", 1)) state.SkipWithError("the writer failed");
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(kPage)));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(kPage)));
 }
 
 void PlainWrite(benchmark::State& state) {
     FillPostTable();
     WriteBodyColourHtml(kPage.c_str(), "#FF0000", 1);
-    const std::vector<char> bytes(fs::file_size(kPage), 'x');
-    const std::string path = (Folder() / "plain.html").string();
+    const std::vector<char> bytes(std::filesystem::file_size(kPage), 'x');
+    const std::string path = BenchFile("plain.html");
     for (auto _ : state) {
         FILE* f = fopen(path.c_str(), "wb");
         const size_t put = fwrite(bytes.data(), 1, bytes.size(), f);

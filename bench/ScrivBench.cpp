@@ -8,38 +8,20 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / "scriv-bench";
-        fs::create_directories(p);
-        return p;
-    }();
-    return folder;
-}
-
-void InitBenchLog() {
-    const std::string ini = (Folder() / "Scriv.ini").string();
-    FILE* f = fopen(ini.c_str(), "wb");
-    fprintf(f, "[TRACE]\r\nMAXSIZE=10240\r\nGENERAL=2\r\nPATH=%s\r\n", (Folder() / "trace.log").c_str());
-    fclose(f);
-    InitLog(ini.c_str());
-}
-
 void ScrivTraceRecords(benchmark::State& state) {
-    InitBenchLog();
+    InitBenchLog("MAXSIZE=10240\r\nGENERAL=2\r\n");
     for (auto _ : state) ScrivEx(1, 0, "datファイル", "C:\\Users\\someone\\logs\\1234567890.dat");
     state.SetItemsProcessed(state.iterations());
 }
 
 // The same bytes as a record above: header and body, each in its own opening.
 void PlainAppends(benchmark::State& state) {
-    const std::string path = (Folder() / "plain.log").string();
+    const std::string path = BenchFile("plain.log");
     const std::string header = "[2026/12/07 08:09:10-123] === TRACE === \r\n";
     const std::string body = std::string(26, ' ') + "datファイル\r\n" + std::string(26, ' ') +
                              "C:\\Users\\someone\\logs\\1234567890.dat\r\n\r\n";

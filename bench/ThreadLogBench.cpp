@@ -14,21 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
 #include "threadlog/ThreadLogReader.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path& Folder() {
-    static const fs::path folder = [] {
-        fs::path p = fs::temp_directory_path() / "threadlog-bench";
-        fs::create_directories(p);
-        return p;
-    }();
-    return folder;
-}
 
 // Lines of close to 10 KB, each below the 10239 bytes at which a line is dropped.
 std::string PostLine(int i) {
@@ -44,21 +34,13 @@ std::string PostLine(int i) {
 
 const std::string& LogFile() {
     static const std::string path = [] {
-        const std::string p = (Folder() / "1379534723.dat").string();
+        const std::string p = BenchFile("1379534723.dat");
         FILE* f = fopen(p.c_str(), "wb");
         for (int i = 0; i < MAX_READ_LINES; ++i) fputs(PostLine(i).c_str(), f);
         fclose(f);
         return p;
     }();
     return path;
-}
-
-void InitBenchLog() {
-    const std::string ini = (Folder() / "Scriv.ini").string();
-    FILE* f = fopen(ini.c_str(), "wb");
-    fprintf(f, "[TRACE]\r\nPATH=%s\r\n", (Folder() / "trace.log").c_str());
-    fclose(f);
-    InitLog(ini.c_str());
 }
 
 void ReadThreadLogFile(benchmark::State& state) {
@@ -68,12 +50,12 @@ void ReadThreadLogFile(benchmark::State& state) {
         if (!ReadThreadLog(path.c_str())) state.SkipWithError("ReadThreadLog failed");
         benchmark::DoNotOptimize(postTable);
     }
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(fs::file_size(path)));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
 }
 
 void PlainRead(benchmark::State& state) {
     const std::string& path = LogFile();
-    std::vector<char> buffer(fs::file_size(path));
+    std::vector<char> buffer(std::filesystem::file_size(path));
     for (auto _ : state) {
         FILE* f = fopen(path.c_str(), "rb");
         const size_t got = fread(buffer.data(), 1, buffer.size(), f);
