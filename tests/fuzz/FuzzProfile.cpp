@@ -56,7 +56,7 @@ bool ReadableBack(const std::string& section, const std::string& key, const std:
 
 // Every section and key name the file holds, each key with its section.
 std::vector<std::pair<std::string, std::string>> Names(const std::string& bytes) {
-    std::vector<std::pair<std::string, std::string>> names;
+    std::vector<std::pair<std::string, std::string>> names = {{"", ""}};
     std::string section;
     size_t pos = 0;
     while (pos < bytes.size()) {
@@ -65,11 +65,12 @@ std::vector<std::pair<std::string, std::string>> Names(const std::string& bytes)
         const std::string line = Trim(bytes.substr(pos, end - pos));
         pos = end + 1;
         const size_t close = line.rfind(']');
-        if (!line.empty() && line[0] == '[' && close != std::string::npos)
+        if (!line.empty() && line[0] == '[' && close != std::string::npos) {
             section = Trim(line.substr(1, close - 1));
-        else
+            names.push_back({section, ""});
+        } else {
             names.push_back({section, Trim(line.substr(0, line.find('=')))});
-        names.push_back({section, ""});
+        }
     }
     return names;
 }

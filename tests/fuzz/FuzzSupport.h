@@ -13,12 +13,12 @@
 #include "scriv/ScrivState.h"
 
 // A broken property ends the run like a crash does, so libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                            \
-    do {                                                                                 \
-        if (!(condition)) {                                                              \
+#define FUZZ_CHECK(condition)                                                                  \
+    do {                                                                                       \
+        if (!(condition)) {                                                                    \
             fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
-            abort();                                                                     \
-        }                                                                                \
+            abort();                                                                           \
+        }                                                                                      \
     } while (0)
 
 // Whole files by path. A file opened for writing is created empty at once, as
