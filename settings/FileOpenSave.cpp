@@ -25,24 +25,27 @@ void LogChooserFailure(const char* sourceFile, unsigned line) {
     if (code != 0) Scriv(0, code, LOG_CHOOSER_FAILED, sourceFile, line);
 }
 
+namespace {
+
+// Runs a chooser over its emptied buffer; a failure that is no plain cancel is logged.
+bool Choose(DialogPort& dialog, DialogPort::Chooser kind, const char* filter, char (&path)[PATH_BUFFER_SIZE],
+            unsigned line) {
+    memset(path, 0, sizeof path);
+    if (dialog.ChooseFile(kind, filter, path, sizeof path)) return true;
+    LogChooserFailure(SOURCE_FILE_OPEN_SAVE, line);
+    return false;
+}
+
+}  // namespace
+
 int ChooseThreadLog(DialogPort& dialog) {
-    memset(threadLogChooserPath, 0, sizeof threadLogChooserPath);
-    if (!dialog.ChooseFile(DialogPort::Chooser::Open, THREAD_LOG_FILTER, threadLogChooserPath,
-                           sizeof threadLogChooserPath)) {
-        LogChooserFailure(SOURCE_FILE_OPEN_SAVE, __LINE__);
-        return 0;
-    }
+    if (!Choose(dialog, DialogPort::Chooser::Open, THREAD_LOG_FILTER, threadLogChooserPath, __LINE__)) return 0;
     dialog.SetText(IDC_LOG_PATH, threadLogChooserPath);
     return 1;
 }
 
 int ChooseOutputFile(DialogPort& dialog) {
-    memset(outputChooserPath, 0, sizeof outputChooserPath);
-    if (!dialog.ChooseFile(DialogPort::Chooser::Save, OUTPUT_FILE_FILTER, outputChooserPath,
-                           sizeof outputChooserPath)) {
-        LogChooserFailure(SOURCE_FILE_OPEN_SAVE, __LINE__);
-        return 0;
-    }
+    if (!Choose(dialog, DialogPort::Chooser::Save, OUTPUT_FILE_FILTER, outputChooserPath, __LINE__)) return 0;
     // The search is case-sensitive: "PAGE.HTM" gains ".html" too.
     if (!strstr(outputChooserPath, PAGE_MARK)) {
         // Cut short, the name would be that of another file: refuse it as the
