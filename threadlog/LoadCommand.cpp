@@ -12,6 +12,7 @@
 namespace {
 const char STATUS_NO_FILE[] = "読み込み対象ファイルの設定がありません";
 const char STATUS_LOADED[] = "ファイル読み込み完了";
+const char STATUS_READ_FAILED[] = "ファイル読み込みエラー";
 }  // namespace
 
 int LoadCommand(DialogPort& dialog) {
@@ -29,10 +30,17 @@ int LoadCommand(DialogPort& dialog) {
         ScrivEx(0, 0, LOG_BAD_FILE_NAME, path);
         return 0;
     }
-    if (!ReadThreadLog(path)) return 0;
+    const int read = ReadThreadLog(path);
+    if (read == 0) return 0;
     SplitNameAndDate();
     const int mainFilled = FillMainList(dialog);
     const int subFilled = FillSubList(dialog);
+    if (read == READ_LOG_BROKEN) {
+        // The lists now show the cleared table; nothing is loaded to convert.
+        loadedLogPath[0] = '\0';
+        dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
+        return 0;
+    }
     if (!mainFilled || !subFilled) return 0;
     memcpy(loadedLogPath, path, strlen(path) + 1);
     dialog.SetText(IDC_STATUS, STATUS_LOADED);

@@ -176,12 +176,18 @@ int ReadThreadLog(const char* path) {
     // Cleared only once the file is open: a file that cannot be opened leaves
     // the posts as they were, matching the rows and marks the lists still show.
     ClearPostTable();
-    // A read error ends the file like its end does: the lines read so far stay.
     std::vector<char> chunk(CHUNK_SIZE);
     LineCollector collector;
-    for (;;) {
-        const size_t got = plat::FileRead(file, chunk.data(), chunk.size());
-        if (got == 0 || got == plat::READ_FAILED || !collector.Take(chunk.data(), chunk.data() + got)) break;
+    size_t got;
+    while ((got = plat::FileRead(file, chunk.data(), chunk.size())) != 0 && got != plat::READ_FAILED &&
+           collector.Take(chunk.data(), chunk.data() + got)) {
+    }
+    if (got == plat::READ_FAILED) {
+        const uint32_t code = plat::GetLastErrorCode();
+        plat::FileClose(file);
+        ClearPostTable();
+        ScrivEx(0, code, LOG_FREAD, LOG_READ_FAILED);
+        return READ_LOG_BROKEN;
     }
     plat::FileClose(file);
     return 1;

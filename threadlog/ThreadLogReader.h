@@ -5,8 +5,11 @@
 
 // Clears the post table once the file at path is open and fills it, line i
 // into record i, at most MAX_READ_LINES lines. Returns 0 when there is no path
-// or the file can't be opened (the table is then left as it was), else 1 (an
-// empty path is logged and reads nothing).
+// or the file can't be opened (the table is then left as it was),
+// READ_LOG_BROKEN when reading broke off part-way (the table is then left
+// cleared: no thread is shown cut short as if whole), else 1 (an empty path is
+// logged and reads nothing).
+const int READ_LOG_BROKEN = -1;
 int ReadThreadLog(const char* path);
 
 // Fills record with the zero-terminated line split into number, line, name,

@@ -6,6 +6,8 @@ const char LOG_NO_FILE_NAME[] = "ファイル名設定なし";
 const char LOG_DAT_FILE[] = "datファイル";
 const char LOG_FOPEN[] = "fopen()";
 const char LOG_OPEN_FAILED[] = "datファイルオープン失敗";
+const char LOG_FREAD[] = "fread()";
+const char LOG_READ_FAILED[] = "datファイル読み込み失敗";
 const char LOG_SIZE_OVER[] = "サイズオーバー";
 const char LOG_SIZE_OVER_LINE[] = "データNo=%d";  // the post number of the dropped line
 const char LOG_LINE_RULE[] = "-------------------------------------";

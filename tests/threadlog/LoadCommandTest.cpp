@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "tests/scriv/ScrivFixture.h"
+#include "tests/support/FaultyFiles.h"
 #include "tests/support/MemoryDialog.h"
 #include "threadlog/LoadCommand.h"
 #include "threadlog/PostTable.h"
@@ -103,6 +104,30 @@ TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
         EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].rows[0].cells[4], "一つ目");
     }
     EXPECT_NE(Log().find(kIndent + "fopen()\r\n" + kIndent + "datファイルオープン失敗\r\n"), std::string::npos);
+}
+
+// A file that breaks off while it is read: the lists show the cleared
+// table, the user is told, and nothing is left to convert.
+TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
+    dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", kThread);
+    LoadCommand(dialog_);
+    dialog_.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
+
+    std::string big = kThread;
+    while (big.size() < 100 * 1024) big += "名無し<><>2009/01/01 ID:ccc<>" + std::string(2000, 'b') + "<>\n";
+    dialog_.texts[IDC_LOG_PATH] = WriteLog("big.dat", big);
+    {
+        FaultyFiles faulty(2, FaultyFiles::Fault::Transient, FaultyFiles::Read);
+        EXPECT_EQ(LoadCommand(dialog_), 0);
+        EXPECT_TRUE(faulty.fired());
+    }
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイル読み込みエラー");
+    EXPECT_STREQ(loadedLogPath, "");
+    EXPECT_EQ(postTable[0].title[0], '\0');
+    ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows.size(), 1000u);
+    EXPECT_EQ(dialog_.lists[IDC_MAIN_LIST].rows[0].cells[1], "");
+    EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].rows[1].cells[4], "");
+    EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_UNCHECKED);
 }
 
 // A path may hold 259 bytes; a longer text in the box is refused, not cut

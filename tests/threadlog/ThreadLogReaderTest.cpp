@@ -39,6 +39,26 @@ TEST_F(ThreadLogTest, UnopenableFileLogsTheSystemCode) {
     EXPECT_EQ(records[0].rfind(failed + "0000001d", 0), 0u) << records[0];
 }
 
+// A read that breaks off part-way leaves no thread cut short behind it.
+TEST_F(ThreadLogTest, ReadBrokenOffPartWayClearsTheTable) {
+    Init("LOGLEVEL=0\r\n");
+    std::string bytes;
+    while (bytes.size() < 200 * 1024) bytes += "n<>m<>d ID:x<>" + std::string(500, 'b') + "<>t\n";
+    WriteBytes(DatPath(), bytes);
+    {
+        FaultyFiles faulty(2, FaultyFiles::Fault::Transient, FaultyFiles::Read);
+        EXPECT_EQ(ReadThreadLog(DatPath().c_str()), READ_LOG_BROKEN);
+        EXPECT_TRUE(faulty.fired());
+    }
+    EXPECT_TRUE(std::all_of(postTable, postTable + POST_TABLE_CAPACITY, IsZero));
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0], "ERROR|fread()|datファイル読み込み失敗|" + Code(29));
+
+    EXPECT_EQ(ReadThreadLog(DatPath().c_str()), 1) << "the same file reads whole once the fault is gone";
+    EXPECT_STREQ(postTable[300].name, "n");
+}
+
 TEST_F(ThreadLogTest, FilesWithoutALineFeedLeaveEveryRecordEmpty) {
     for (const std::string bytes : {"", "n<>m<>d<>b<>t", "\r"}) {
         EXPECT_EQ(Load(bytes), 1);
