@@ -9,8 +9,8 @@
 
 #include "resources/resource.h"
 #include "select/CheckFile.h"
+#include "tests/fuzz/FuzzDialog.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "tests/support/MemoryDialog.h"
 #include "threadlog/PostTable.h"
 #include "ui/TargetLists.h"
 
@@ -53,14 +53,9 @@ int Load(MemoryDialog& dialog, const char* path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static MemoryDialog dialog;
-    static const bool ready = [] {
-        memfs::Use();
-        QuietLog();
-        for (int id : {IDC_MAIN_LIST, IDC_SUB_LIST}) dialog.lists[id].rows.assign(MAX_POSTS, MemoryDialog::Row());
-        return true;
-    }();
+    static const bool ready = (memfs::Use(), QuietLog(), true);
     (void)ready;
+    MemoryDialog& dialog = LoadedDialog();
     memfs::files.clear();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 

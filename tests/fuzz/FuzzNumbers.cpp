@@ -14,8 +14,8 @@
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
 #include "settings/ProgramIni.h"
+#include "tests/fuzz/FuzzDialog.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "tests/support/MemoryDialog.h"
 #include "threadlog/PostTable.h"
 #include "ui/TargetLists.h"
 
@@ -84,15 +84,9 @@ int RangeNumber(const std::string& typed) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static MemoryDialog dialog;
-    static const bool ready = [] {
-        memfs::Use();
-        QuietLog();
-        snprintf(iniPath, sizeof iniPath, "harvo.ini");
-        for (int id : {IDC_MAIN_LIST, IDC_SUB_LIST}) dialog.lists[id].rows.assign(MAX_POSTS, MemoryDialog::Row());
-        return true;
-    }();
+    static const bool ready = (memfs::Use(), QuietLog(), snprintf(iniPath, sizeof iniPath, "harvo.ini"), true);
     (void)ready;
+    MemoryDialog& dialog = LoadedDialog();
     FuzzedDataProvider input(data, size);
     const std::string start = input.ConsumeRandomLengthString(300);
     const std::string startText = start.c_str();  // as a body: up to its first zero
