@@ -29,7 +29,7 @@ const char kThread[] =
     "名無し<><>2009/01/03 ID:aaa<>三つ目 &gt;&gt;1<>\n"
     "名無し<><>2009/01/04 ID:ccc<>四つ目<>\n";
 const std::string kOld = "the file of an earlier run\r\n";
-const uint32_t kInjected = 29;  // FaultyFiles' last-error value
+const uint32_t kInjected = FaultyFiles::INJECTED_ERROR;
 // Calls made only to put a written file in place: one that fails leaves a target as it was.
 const unsigned kReplacing = FaultyFiles::Flush | FaultyFiles::Move;
 

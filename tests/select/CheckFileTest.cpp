@@ -95,7 +95,7 @@ TEST_F(CheckFileTest, FailedSaveKeepsTheOldFileAndLogsTheStep) {
         EXPECT_FALSE(PathExists(ChkPath() + "~tmp"));
         const std::vector<std::string> records = Records();
         ASSERT_EQ(records.size(), before + 1);
-        EXPECT_EQ(records.back(), "ERROR|Harvo.cpp|" + c.message + "|" + Code(29));
+        EXPECT_EQ(records.back(), "ERROR|Harvo.cpp|" + c.message + "|" + Code(FaultyFiles::INJECTED_ERROR));
     }
 }
 

@@ -111,7 +111,7 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
         const std::string log = Log().substr(logged);
         const std::string second = writes[failing].failure ? kIndent + writes[failing].failure + "\r\n" : "";
         EXPECT_NE(log.find("ERROR"), std::string::npos);
-        EXPECT_NE(log.find(record + second + kIndent + "※ GetLastError=0x0000001d\r\n"), std::string::npos) << log;
+        EXPECT_NE(log.find(record + second + kIndent + Code(FaultyFiles::INJECTED_ERROR) + "\r\n"), std::string::npos) << log;
         EXPECT_EQ(log.find("ERROR"), log.rfind("ERROR")) << "one record";
     }
 }

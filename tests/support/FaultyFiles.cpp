@@ -14,7 +14,6 @@ struct Plan {
 };
 Plan plan;
 
-const uint32_t kInjectedError = 29;  // a write fault on Windows, ESPIPE on POSIX: either is foreign enough
 
 bool ShouldFail(unsigned op) {
     if (!(plan.ops & op)) return false;
@@ -24,7 +23,7 @@ bool ShouldFail(unsigned op) {
                       (plan.fault == FaultyFiles::Fault::Persistent && plan.calls > plan.failAt);
     if (fail) {
         plan.fired = true;
-        plat::SetLastErrorCode(kInjectedError);
+        plat::SetLastErrorCode(FaultyFiles::INJECTED_ERROR);
     }
     return fail;
 }
@@ -45,7 +44,7 @@ bool FaultyClose(plat::File* f) {
     // A failed close still releases the file, as it does on the real systems.
     const bool fail = ShouldFail(FaultyFiles::Close);
     const bool ok = Real().close(f);
-    if (fail) plat::SetLastErrorCode(kInjectedError);
+    if (fail) plat::SetLastErrorCode(FaultyFiles::INJECTED_ERROR);
     return ok && !fail;
 }
 bool FaultyExists(const char* path) { return ShouldFail(FaultyFiles::Exists) ? false : Real().exists(path); }

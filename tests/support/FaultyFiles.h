@@ -11,6 +11,9 @@ public:
     enum Op : unsigned { Open = 1, Read = 2, Write = 4, Flush = 8, Close = 16, Exists = 32, Remove = 64, Move = 128,
                          All = 255 };
     enum class Fault { Transient, Persistent };
+    // The last-error value a failed call leaves: a write fault on Windows,
+    // ESPIPE on POSIX; either is foreign enough to be told from a real one.
+    static constexpr uint32_t INJECTED_ERROR = 29;
 
     FaultyFiles(int failAt, Fault fault, unsigned ops = All);
     ~FaultyFiles();

@@ -101,7 +101,7 @@ TEST_F(RewriterTest, FailedWriteKeepsTheOldFile) {
         }
         EXPECT_EQ(ReadBytes(Rewritten()), "old");
         EXPECT_FALSE(PathExists(Rewritten() + "~tmp"));
-        EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|datファイル再書き込み Error：fopen()|" + Code(29));
+        EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|datファイル再書き込み Error：fopen()|" + Code(FaultyFiles::INJECTED_ERROR));
     }
 }
 
