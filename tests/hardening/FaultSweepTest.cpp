@@ -15,6 +15,7 @@
 #include "html/ConvertCommand.h"
 #include "select/CheckFile.h"
 #include "settings/SettingsForm.h"
+#include "threadlog/LoadCommand.h"
 #include "tests/html/HtmlFixture.h"
 #include "tests/support/FaultyFiles.h"
 #include "tests/support/LoadedThreadFixture.h"
@@ -304,6 +305,66 @@ TEST_F(HardeningTest, SettingsStore) {
             });
         EXPECT_EQ(swept.calls, 5 * 9) << "per key a read of four calls and a replacing write of five";
         RecordSwept("settings_store", fault, swept);
+    }
+}
+
+// A load reads the thread log in chunks: whatever fails, the lists show
+// either the new thread whole, or the old one with its marks (the file could
+// not be opened), or nothing and say so (the reading broke off); never a
+// thread cut short as if it were whole.
+TEST_F(HardeningTest, LoadOfAThreadLog) {
+    Init("LOGLEVEL=0\r\n");
+    std::string bytes;
+    for (int n = 1; n <= 40; ++n)
+        bytes += "名無し<><>2009/01/01 ID:" + std::to_string(n) + "<>" + std::string(4000, 'x') + "<>題\n";
+    const std::string oldPath = dir_.File("1234.dat"), newPath = dir_.File("big.dat");
+    WriteBytes(newPath, bytes);
+    auto rows = [&](int list) {
+        std::vector<std::string> cells;
+        for (const MemoryDialog::Row& row : dialog_.lists[list].rows)
+            cells.insert(cells.end(), row.cells.begin(), row.cells.end());
+        return cells;
+    };
+    auto prepare = [&] {
+        Reset({});
+        Load(kThread);
+        Tick(IDC_MAIN_LIST, {1, 3});
+        dialog_.texts[IDC_LOG_PATH] = newPath;
+    };
+    auto load = [&] { return LoadCommand(dialog_); };
+    prepare();
+    const std::vector<std::string> oldMain = rows(IDC_MAIN_LIST);
+    ASSERT_EQ(load(), 1);
+    const std::vector<std::string> newMain = rows(IDC_MAIN_LIST), newSub = rows(IDC_SUB_LIST);
+    ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows[39].cells[3], "40");
+    for (Fault fault : {Fault::Transient, Fault::Persistent}) {
+        const Swept swept = Sweep(fault, prepare, load, [&](const Outcome& o) {
+            const std::string status = dialog_.texts[IDC_STATUS];
+            if (o.result == 1) {
+                EXPECT_EQ(status, "ファイル読み込み完了");
+                EXPECT_EQ(rows(IDC_MAIN_LIST), newMain);
+                EXPECT_EQ(rows(IDC_SUB_LIST), newSub);
+                EXPECT_STREQ(loadedLogPath, newPath.c_str());
+                EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_UNCHECKED);
+            } else if (status.empty()) {
+                EXPECT_TRUE(o.failedOps & FaultyFiles::Open);
+                EXPECT_EQ(rows(IDC_MAIN_LIST), oldMain);
+                EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_CHECKED);
+                EXPECT_STREQ(postTable[0].title, "スレタイ");
+                EXPECT_STREQ(loadedLogPath, oldPath.c_str());
+            } else {
+                EXPECT_EQ(status, "ファイル読み込みエラー");
+                EXPECT_TRUE(o.failedOps & FaultyFiles::Read);
+                for (const std::string& cell : rows(IDC_SUB_LIST)) EXPECT_TRUE(cell.empty() || isdigit(cell[0])) << cell;
+                EXPECT_EQ(postTable[0].title[0], '\0');
+                EXPECT_STREQ(loadedLogPath, "");
+                if (o.fault == Fault::Transient) {
+                    EXPECT_TRUE(Logged("ERROR|fread()|datファイル読み込み失敗|" + Code(kInjected)));
+                }
+            }
+        });
+        EXPECT_GE(swept.calls, 5) << "an open, the reads of a 160 KB file in chunks, a close";
+        RecordSwept("load", fault, swept);
     }
 }
 
