@@ -72,7 +72,7 @@ Measured Baseline(const char*) {
 Measured Load(const char* path) {
     const auto start = std::chrono::steady_clock::now();
     MemoryDialog dialog;
-    if (!ReadThreadLog(path)) return {false, 0, PeakKb()};
+    if (ReadThreadLog(path) != 1) return {false, 0, PeakKb()};
     SplitNameAndDate();
     FillMainList(dialog);
     FillSubList(dialog);

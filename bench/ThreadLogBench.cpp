@@ -47,7 +47,7 @@ void ReadThreadLogFile(benchmark::State& state) {
     InitBenchLog();
     const std::string& path = LogFile();
     for (auto _ : state) {
-        if (!ReadThreadLog(path.c_str())) state.SkipWithError("ReadThreadLog failed");
+        if (ReadThreadLog(path.c_str()) != 1) state.SkipWithError("ReadThreadLog failed");
         benchmark::DoNotOptimize(postTable);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(path)));
