@@ -6,18 +6,23 @@
 #                                     10 million runs or SECONDS per target,
 #                                     all six or those named (ThreadLog CheckFile
 #                                     Profile Paths Numbers Scriv)
+#   sh scripts/fuzz.sh merge [TARGET...]
+#                                     shrinks each corpus to the inputs that
+#                                     add coverage (after long runs)
 # Seeds: the real thread logs of ../shared/data/real (read there, never copied),
 # samples/sample.dat, check files made from both, and small hand-made inputs.
 # A failing input is kept as build/fuzz/crashes/<target>-crash-*; the exit
 # status is 1 when any target failed.
 set -e
 cd "$(dirname "$0")/.."
+mode=$1
 case "$1" in
     short) limit="-runs=20000 -max_total_time=20" ;;
     long) [ -n "$2" ] || { echo "usage: sh scripts/fuzz.sh long SECONDS [TARGET...]" >&2; exit 2; }
           limit="-runs=10000000 -max_total_time=$2"
           shift ;;
-    *) echo "usage: sh scripts/fuzz.sh short | long SECONDS [TARGET...]" >&2; exit 2 ;;
+    merge) limit="" ;;
+    *) echo "usage: sh scripts/fuzz.sh short | long SECONDS [TARGET...] | merge [TARGET...]" >&2; exit 2 ;;
 esac
 shift
 targets=${*:-ThreadLog CheckFile Profile Paths Numbers Scriv}
@@ -68,14 +73,21 @@ printf 'A\202\240\203\134\000\r\n\201' >> "$out/corpus/Scriv/seed-record"
 
 status=0
 for t in $targets; do
-    extra=""
+    maxlen="" extra=""
     case $t in
         # Real logs are cut to max_len as inputs: longer ones only slow the mutations down.
-        ThreadLog) extra="-max_len=65536 $real samples" ;;
-        Numbers) extra="-max_len=8192 $real samples" ;;
+        ThreadLog) maxlen="-max_len=65536" extra="$real samples" ;;
+        Numbers) maxlen="-max_len=8192" extra="$real samples" ;;
     esac
+    if [ "$mode" = merge ]; then
+        rm -rf "$out/corpus/$t.merged" && mkdir "$out/corpus/$t.merged"
+        "$out/bin/Fuzz$t" -merge=1 $maxlen "$out/corpus/$t.merged" "$out/corpus/$t" > "$out/logs/$t-merge.log" 2>&1
+        echo "Fuzz$t: $(ls "$out/corpus/$t" | wc -l) inputs -> $(ls "$out/corpus/$t.merged" | wc -l)"
+        rm -rf "$out/corpus/$t" && mv "$out/corpus/$t.merged" "$out/corpus/$t"
+        continue
+    fi
     echo "== Fuzz$t =="
-    if "$out/bin/Fuzz$t" $limit -timeout=30 -dict=tests/fuzz/markers.dict -artifact_prefix="$out/crashes/$t-" \
+    if "$out/bin/Fuzz$t" $limit $maxlen -timeout=30 -dict=tests/fuzz/markers.dict -artifact_prefix="$out/crashes/$t-" \
            -print_final_stats=1 "$out/corpus/$t" $extra > "$out/logs/$t.log" 2>&1; then
         grep -E '^#[0-9]+[[:space:]]+DONE' "$out/logs/$t.log" | tail -1
         grep -E '^stat::number_of_executed_units|^stat::average_exec_per_sec' "$out/logs/$t.log"
