@@ -6,8 +6,8 @@
 //   cmake --build --preset native && build/native/bin/load_memory [thread logs...]
 // Without arguments it loads two files made for the purpose: a 100 MB thread
 // log of one line without a line feed, and one of 1002 lines of close to 10 KB
-// (about 10 MB), in a temporary folder removed at the end. The aim is a peak
-// of at most 25 MB.
+// (about 10 MB), made in the benchmarks' folder and removed at the end. The
+// aim is a peak of at most 25 MB.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
 #include "tests/support/MemoryDialog.h"
 #include "threadlog/PostTable.h"
@@ -107,18 +108,10 @@ std::string PostLine(int i) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const fs::path folder = fs::temp_directory_path() / "harvo-load-memory";
-    fs::create_directories(folder);
-    const std::string ini = (folder / "Scriv.ini").string();
-    FILE* f = fopen(ini.c_str(), "wb");
-    if (!f) return 1;
-    fprintf(f, "[TRACE]\r\nPATH=%s\r\n", (folder / "trace.log").c_str());  // the default level: no debug records
-    fclose(f);
-    InitLog(ini.c_str());
-
-    std::vector<std::string> paths(argv + 1, argv + argc);
+    InitBenchLog();  // the default level: no debug records
+    std::vector<std::string> paths(argv + 1, argv + argc), made;
     if (paths.empty()) {
-        paths = {(folder / "one-line-100MB.dat").string(), (folder / "1002-lines-10MB.dat").string()};
+        made = paths = {BenchFile("one-line-100MB.dat"), BenchFile("1002-lines-10MB.dat")};
         Make(paths[0], 100u << 20, nullptr);
         Make(paths[1], MAX_READ_LINES, PostLine);
     }
@@ -135,7 +128,6 @@ int main(int argc, char** argv) {
         printf("%-28s %7.0f ms %11.1f MB %9.2f\n", name.c_str(), m.ms, m.peakKb / 1024.0,
                static_cast<double>(m.peakKb) / base.peakKb);
     }
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);  // the files made here and the log
+    for (const std::string& path : made) remove(path.c_str());
     return 0;
 }
