@@ -182,15 +182,12 @@ int ReadThreadLog(const char* path) {
     while ((got = plat::FileRead(file, chunk.data(), chunk.size())) != 0 && got != plat::READ_FAILED &&
            collector.Take(chunk.data(), chunk.data() + got)) {
     }
-    if (got == plat::READ_FAILED) {
-        const uint32_t code = plat::GetLastErrorCode();
-        plat::FileClose(file);
-        ClearPostTable();
-        ScrivEx(0, code, LOG_FREAD, LOG_READ_FAILED);
-        return READ_LOG_BROKEN;
-    }
+    const uint32_t code = plat::GetLastErrorCode();  // of a failed read, before the close
     plat::FileClose(file);
-    return 1;
+    if (got != plat::READ_FAILED) return 1;
+    ClearPostTable();
+    ScrivEx(0, code, LOG_FREAD, LOG_READ_FAILED);
+    return READ_LOG_BROKEN;
 }
 
 int SplitPostLine(int index, const char* line, PostRecord* record) {
