@@ -2,11 +2,11 @@
 # The source coverage the fuzz corpora reach: replays build/fuzz/corpus/<target>
 # (grown by scripts/fuzz.sh) through the targets built with coverage (CMake
 # preset "fuzz-coverage") and reports lines and branches of the tool's own
-# sources, per target and for all six together:
+# sources, per target and for all of them together:
 #   sh scripts/fuzz-coverage.sh [TARGET...]
 set -e
 cd "$(dirname "$0")/.."
-targets=${*:-ThreadLog CheckFile Profile Paths Numbers Scriv}
+targets=${*:-$(ls tests/fuzz/Fuzz*.cpp | sed 's|.*/Fuzz||; s|\.cpp$||')}
 cmake --preset fuzz-coverage >/dev/null
 cmake --build --preset fuzz-coverage
 out=build/fuzz-coverage

@@ -4,8 +4,8 @@
 #   sh scripts/fuzz.sh short          at most 20000 runs or 20 s per target (scripts/test.sh)
 #   sh scripts/fuzz.sh long SECONDS [TARGET...]
 #                                     10 million runs or SECONDS per target,
-#                                     all six or those named (ThreadLog CheckFile
-#                                     Profile Paths Numbers Scriv)
+#                                     every target of tests/fuzz or those named
+#                                     (ThreadLog for tests/fuzz/FuzzThreadLog.cpp …)
 #   sh scripts/fuzz.sh merge [TARGET...]
 #                                     shrinks each corpus to the inputs that
 #                                     add coverage (after long runs)
@@ -25,7 +25,8 @@ case "$1" in
     *) echo "usage: sh scripts/fuzz.sh short | long SECONDS [TARGET...] | merge [TARGET...]" >&2; exit 2 ;;
 esac
 shift
-targets=${*:-ThreadLog CheckFile Profile Paths Numbers Scriv}
+all=$(ls tests/fuzz/Fuzz*.cpp | sed 's|.*/Fuzz||; s|\.cpp$||')
+targets=${*:-$all}
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
@@ -36,7 +37,7 @@ logs=""
 [ -n "$real" ] && logs=$(ls "$real"/*.dat)
 logs="$logs samples/sample.dat"
 mkdir -p "$out/crashes" "$out/logs"
-for t in ThreadLog CheckFile Profile Paths Numbers Scriv; do mkdir -p "$out/corpus/$t"; done
+for t in $all; do mkdir -p "$out/corpus/$t"; done
 seed() { cat > "$out/corpus/$1/seed-$2"; }
 
 # A line of N bytes.
