@@ -1,13 +1,18 @@
 #!/bin/sh
-# Builds the Windows binaries and starts the tool under Wine.
+# Builds Harvo.exe and Scriv.dll and starts the tool under Wine on the current
+# X display, in the project's own Wine prefix (build/run-prefix, made once the
+# way the tests make theirs: Japanese font substitutes and a virtual desktop).
 set -e
 cd "$(dirname "$0")/.."
+if [ -z "$DISPLAY" ]; then
+    echo "run.sh: no X display (DISPLAY is not set), so nobody could see the window." >&2
+    echo "Start it from a desktop session, or see it in a screenshot: sh scripts/screenshot.sh" >&2
+    exit 1
+fi
 sh scripts/setup.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows
-if [ -f build/windows/bin/Harvo.exe ]; then
-    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
-    if [ -z "$DISPLAY" ]; then exec xvfb-run -a wine build/windows/bin/Harvo.exe; fi
-    exec wine build/windows/bin/Harvo.exe
-fi
-echo "Built build/windows/bin/Scriv.dll; the program itself is not there yet."
+cmake --build --preset windows --target Harvo
+prefix=$(pwd)/build/run-prefix
+[ -f "$prefix/system.reg" ] || cmake/wine-run.sh "$prefix" --fresh
+echo "Starting build/windows/bin/Harvo.exe (its log: build/windows/bin/trace.log)"
+exec cmake/wine-run.sh "$prefix" build/windows/bin/Harvo.exe

@@ -7,6 +7,8 @@
 //   harvo_driver menu ID        choose a menu item and wait for the window it opens
 //   harvo_driver set ID TEXT     put TEXT into the control ID
 //   harvo_driver dismiss        close the window open over the main dialog
+//   harvo_driver rect           print the screen rectangle of the window open over the
+//                               main dialog, or of the main dialog, as WxH+X+Y
 //   harvo_driver close          press "終了"
 // Every wait is bounded; the exit code is 0 on success.
 #include <windows.h>
@@ -21,9 +23,11 @@
 
 namespace {
 
+// The main dialog once it is shown.
 HWND FindHarvo() {
     for (int waited = 0; waited < 30000; waited += 100) {
-        if (HWND dialog = FindWindowW(nullptr, L"Harvo - まとめ支援ツール")) return dialog;
+        HWND dialog = FindWindowW(nullptr, L"Harvo - まとめ支援ツール");
+        if (dialog && IsWindowVisible(dialog)) return dialog;
         Sleep(100);
     }
     return nullptr;
@@ -88,7 +92,7 @@ HWND OpenedOver(HWND dialog) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | close\n");
+        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | rect | close\n");
         return 2;
     }
     HWND dialog = FindHarvo();
@@ -159,6 +163,11 @@ int wmain(int argc, wchar_t** argv) {
         HWND opened = OpenedOver(dialog);
         if (opened) PostMessageW(opened, WM_CLOSE, 0, 0);
         for (int waited = 0; opened && IsWindowVisible(opened) && waited < 10000; waited += 100) Sleep(100);
+    } else if (verb == L"rect") {
+        HWND opened = OpenedOver(dialog);
+        RECT r;
+        GetWindowRect(opened ? opened : dialog, &r);
+        printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
     } else if (verb == L"close") {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     } else {
