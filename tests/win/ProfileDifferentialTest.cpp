@@ -174,6 +174,21 @@ TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
         compare(path, path, file);
     }
 
+    // The release's Harvo.ini holds every key, and reads as no file at all.
+    const char* release = getenv("HARVO_RELEASE_INI");
+    EXPECT_TRUE(release && std::filesystem::exists(release)) << "the release_zip test leaves it for this one";
+    if (release) {
+        compare(release, release, "the release's Harvo.ini");
+        compare(release, none, "the release's Harvo.ini against no file");
+        const auto present = [&](const char* section, const char* key) {
+            char value[INI_TEXT_SIZE];
+            ProfileReadText(section, key, "?missing", value, sizeof value, release);
+            EXPECT_STRNE(value, "?missing") << key;
+        };
+        for (const IntSetting& s : ints) present(s.section, s.key);
+        for (const TextSetting& s : texts) present(s.section, s.key);
+    }
+
     // The settings dialog's writes, on a file edited by hand and on no file at
     // all: the system reads our file as we do, and as it reads its own.
     const char* writes[][3] = {{"EXCHANGE", "KIND", "1"},  {"EXCHANGE", "MAIL_OUTPUT", "0"},
