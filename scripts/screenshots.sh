@@ -1,0 +1,65 @@
+#!/bin/sh
+# Regenerates the pictures of README under docs/images/: the main window with
+# the sample thread loaded and posts marked, the settings dialog, and the page
+# of each output mode as a browser (headless Chromium) shows it with the
+# release's Harvo.css beside it. The tool runs under Wine in Xvfb from a copy
+# of its binaries in build/screenshots/, with a Harvo.ini of its own there.
+#   sh scripts/screenshots.sh
+set -e
+cd "$(dirname "$0")/.."
+sh scripts/setup.sh
+command -v chromium >/dev/null || {
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends chromium >/dev/null
+}
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target Harvo harvo_driver >/dev/null
+
+work=$(pwd)/build/screenshots
+images=$(pwd)/docs/images
+prefix=$(pwd)/build/screenshot-prefix
+rm -rf "$work"
+mkdir -p "$work/app" "$work/pages" "$images"
+cp build/windows/bin/Harvo.exe build/windows/bin/Scriv.dll "$work/app/"
+cp release/Harvo.css "$work/pages/"
+[ -f "$prefix/system.reg" ] || cmake/wine-run.sh "$prefix" --fresh
+
+# Small PNGs: the palette of a dialog or a page fits in 256 colours.
+shrink() { convert "$1" -strip -colors 256 "PNG8:$1"; }
+
+export WINEPREFIX="$prefix"
+xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
+    set -e
+    run() { cmake/wine-run.sh "$WINEPREFIX" "$@"; }
+    drive() { run build/windows/bin/harvo_driver.exe "$@"; }
+    snap() { import -window root -crop "$(drive rect | tr -d "\r")" +repage "$1"; }
+    win() { winepath -w "$1"; }
+    run "'"$work"'/app/Harvo.exe" &
+    drive load "$(win samples/sample.dat)"
+    drive tick 3
+    drive time-command 1006 1 >/dev/null   # same trip
+    drive time-command 1010 1 >/dev/null   # referenced responses
+    sleep 1
+    snap "'"$images"'/main-window.png"
+    drive menu 40001                        # settings
+    sleep 1
+    snap "'"$images"'/settings.png"
+    drive dismiss
+    for mode in body:0 name:1 style:99; do
+        printf "[EXCHANGE]\r\nKIND=%s\r\n[COLOR]\r\nTEXT=#0033CC\r\nNAME=#CC0000\r\n[CSS]\r\nSELECT_ID=1\r\n" \
+            "${mode#*:}" >"'"$work"'/app/Harvo.ini"
+        drive set 1007 "$(win "'"$work"'/pages/${mode%%:*}.html")"
+        drive time-command 1011 1           # convert
+    done
+    drive close
+    wait
+'
+for image in main-window settings; do shrink "$images/$image.png"; done
+for mode in body name style; do
+    chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+        --disable-background-networking --disable-component-update --disable-sync \
+        --user-data-dir="$work/chromium" --hide-scrollbars --window-size=800,900 \
+        --screenshot="$images/page-$mode.png" "file://$work/pages/$mode.html" 2>/dev/null
+    shrink "$images/page-$mode.png"
+done
+ls -l "$images"
