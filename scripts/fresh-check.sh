@@ -26,6 +26,10 @@ esac
 
 mounted_under() { grep -q " $1[/ ]" /proc/self/mounts; }
 unmount_all() {
+    # What still runs in the root (a Wine server lingers) would hold its mounts.
+    for p in /proc/[0-9]*; do
+        if [ "$(readlink "$p/root" 2>/dev/null)" = "$root" ]; then kill -9 "${p#/proc/}" 2>/dev/null || true; fi
+    done
     for m in var/cache/apt/archives sys dev proc; do
         if mounted_under "$root/$m"; then umount -R "$root/$m" || umount -lR "$root/$m"; fi
     done
