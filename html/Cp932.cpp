@@ -21,20 +21,25 @@ const std::array<int, 256> ROW_OF_LEAD = [] {
 // Trail bytes 0x40-0x7E and 0x80-0xFC, numbered from 0.
 int TrailIndex(unsigned char trail) { return trail - 0x40 - (trail > 0x7F ? 1 : 0); }
 
+}  // namespace
+
 void AppendUtf8(unsigned c, std::string& out) {
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
         out += static_cast<char>(0xC0 | c >> 6);
         out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+    } else if (c < 0x10000) {
         out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
         out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
         out += static_cast<char>(0x80 | (c & 0x3F));
     }
 }
-
-}  // namespace
 
 bool IsCp932Lead(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 

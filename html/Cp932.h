@@ -17,6 +17,9 @@ unsigned Cp932DoubleByteChar(unsigned char lead, unsigned char trail);
 // The character of a byte that is not a lead byte.
 unsigned Cp932SingleByteChar(unsigned char byte);
 
+// Appends the UTF-8 of a character (up to U+10FFFF).
+void AppendUtf8(unsigned c, std::string& out);
+
 // Appends the UTF-8 of bytes to out and returns how many of them it took: all,
 // but for a lead byte at the very end while more bytes may follow (last is
 // false), which belongs at the front of the next call. A lead byte without a
