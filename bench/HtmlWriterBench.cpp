@@ -17,7 +17,7 @@
 #include "html/HtmlWriters.h"
 #include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 namespace {
 

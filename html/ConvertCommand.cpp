@@ -9,7 +9,7 @@
 #include "scriv/Scriv.h"
 #include "select/CheckFile.h"
 #include "settings/ProgramIni.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogRewriter.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"

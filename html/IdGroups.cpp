@@ -4,7 +4,7 @@
 
 #include "html/HtmlWriters.h"
 #include "settings/ProgramIni.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 int NumberIdGroups() {
     for (int i = 0; i < MAX_POSTS; ++i) postTable[i].idGroup = 0;

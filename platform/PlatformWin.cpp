@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 
 namespace plat {
 namespace {

@@ -5,6 +5,8 @@
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
 #include "platform/Profile.h"
+#include "scriv/Config.h"
+#include "scriv/Rotation.h"
 #include "scriv/Scriv.h"
 #include "scriv/ScrivState.h"
 

@@ -4,11 +4,9 @@
 
 #include "platform/Platform.h"
 #include "scriv/Scriv.h"
+#include "scriv/LogFile.h"
+#include "scriv/Rotation.h"
 #include "scriv/ScrivState.h"
-
-ScrivState scrivState;
-
-void ScrivResetState() { memset(&scrivState, 0, sizeof scrivState); }
 
 namespace {
 

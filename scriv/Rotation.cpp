@@ -5,6 +5,7 @@
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
 #include "platform/Sjis.h"
+#include "scriv/Rotation.h"
 #include "scriv/ScrivState.h"
 
 // Generation i of "C:\logs\trace.log" is "C:\logs\trace0i.log" (at least two

@@ -10,7 +10,7 @@
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/FileOpenSave.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
 

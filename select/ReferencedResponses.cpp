@@ -7,7 +7,7 @@
 #include "select/RowMarks.h"
 #include "select/SelectTexts.h"
 #include "settings/ProgramIni.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "resources/resource.h"
 #include "select/RowMarks.h"
 #include "select/SelectTexts.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

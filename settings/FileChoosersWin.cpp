@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "settings/FileOpenSave.h"
 
 namespace {

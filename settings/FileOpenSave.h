@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "threadlog/PostTable.h"
+#include "platform/Platform.h"
 #include "ui/DialogPort.h"
 
 // The choosers' filters: pairs of description and pattern, closed by a second zero.

@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "threadlog/PostTable.h"
+#include "platform/Platform.h"
 
 const int INI_TEXT_SIZE = 256;  // a text setting holds at most 255 bytes
 

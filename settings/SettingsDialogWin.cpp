@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/SettingsForm.h"

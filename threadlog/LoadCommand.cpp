@@ -4,7 +4,7 @@
 
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogTexts.h"
 #include "ui/TargetLists.h"

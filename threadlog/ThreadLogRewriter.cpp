@@ -6,7 +6,7 @@
 #include "platform/Platform.h"
 #include "platform/ReplacingFile.h"
 #include "scriv/Scriv.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/SourceNames.h"
 
 namespace {

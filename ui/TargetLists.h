@@ -7,7 +7,7 @@
 
 #include <cstddef>
 
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/DialogPort.h"
 
 const int STATE_IMAGE_UNCHECKED = 1;

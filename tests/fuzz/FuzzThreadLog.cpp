@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogRewriter.h"
 #include "ui/TargetLists.h"

@@ -10,7 +10,7 @@
 
 #include "settings/ProgramIni.h"
 #include "tests/scriv/ScrivFixture.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 const char kTitle[] = "スレタイ";
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "scriv/Config.h"
+#include "scriv/Rotation.h"
 #include "scriv/Scriv.h"
 #include "scriv/ScrivState.h"
 #include "tests/support/TestFiles.h"

@@ -13,7 +13,7 @@
 #include "settings/ProgramIni.h"
 #include "tests/scriv/ScrivFixture.h"
 #include "tests/support/MemoryDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 class SelectTest : public ScrivTest {

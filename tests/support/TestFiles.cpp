@@ -7,7 +7,7 @@
 
 #include "platform/Platform.h"
 #ifdef _WIN32
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #endif
 
 namespace fs = std::filesystem;

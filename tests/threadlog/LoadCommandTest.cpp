@@ -5,7 +5,7 @@
 #include "tests/support/FaultyFiles.h"
 #include "tests/support/MemoryDialog.h"
 #include "threadlog/LoadCommand.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/scriv/ScrivFixture.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 
 inline bool IsZero(const PostRecord& record) {

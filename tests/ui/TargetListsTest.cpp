@@ -4,7 +4,7 @@
 #include "settings/ProgramIni.h"
 #include "tests/scriv/ScrivFixture.h"
 #include "tests/support/MemoryDialog.h"
-#include "ui/MainDialog.h"
+#include "app/MainCommands.h"
 #include "ui/TargetLists.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
 #include "tests/win/RealMainDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainDialogProc.h"
+#include "app/MainDialogWin.h"
 #include "platform/Profile.h"
 #include "resources/resource.h"
 #include "settings/SettingsDialogWin.h"

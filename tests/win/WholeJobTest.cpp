@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MainDialogProc.h"
-#include "platform/Win32Text.h"
+#include "app/MainDialogWin.h"
+#include "platform/TextWin.h"
 #include "resources/resource.h"
 #include "settings/ProgramIni.h"
 #include "tests/html/HtmlFixture.h"
@@ -20,7 +20,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
 #include "tests/win/RealMainDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/MainDialog.h"
+#include "app/MainCommands.h"
 
 #include "html/ConvertCommand.h"
 #include "resources/resource.h"

@@ -6,11 +6,11 @@
 
 #include <cstdint>
 
+#include "platform/Platform.h"
+
 const int POST_TABLE_CAPACITY = 1100;  // records a load clears
 const int MAX_READ_LINES = 1002;       // records the reader fills at most
 const int MAX_POSTS = 1000;            // the working range of lists, commands and files
-const int LINE_BUFFER_SIZE = 10240;
-const int PATH_BUFFER_SIZE = 260;      // 259 bytes of path and the terminating zero
 
 struct PostRecord {
     int32_t number;      // the line's index in the file
@@ -30,7 +30,6 @@ struct PostRecord {
 };
 
 extern PostRecord postTable[POST_TABLE_CAPACITY];
-extern char lineBuffer[LINE_BUFFER_SIZE];
 extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
 
 // Zeroes every record (a load does this before it reads).

@@ -1,11 +1,11 @@
-#include "app/Win32DialogPort.h"
+#include "app/DialogPortWin.h"
 
 #include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "settings/FileChoosersWin.h"
 
 LRESULT Win32DialogPort::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) {

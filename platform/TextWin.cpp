@@ -1,4 +1,4 @@
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 
 #include <windows.h>
 
