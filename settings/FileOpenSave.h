@@ -21,10 +21,10 @@ const uint32_t CHOOSER_NAME_TOO_LONG = 0x3003;
 extern char threadLogChooserPath[PATH_BUFFER_SIZE];
 extern char outputChooserPath[PATH_BUFFER_SIZE];
 
-// Button 1003: the open-file chooser for a thread log into the thread log box.
+// Button IDC_CHOOSE_LOG: the open-file chooser for a thread log into the thread log box.
 // 1 when a file was chosen, else 0.
 int ChooseThreadLog(DialogPort& dialog);
-// Button 1008: the save-file chooser for the page into the output file box,
+// Button IDC_CHOOSE_OUTPUT: the save-file chooser for the page into the output file box,
 // ".html" added when ".htm" stands nowhere in the path. 1 when a file was
 // chosen, else 0.
 int ChooseOutputFile(DialogPort& dialog);

@@ -149,7 +149,7 @@ TEST_F(WholeJobTest, ChooseLoadTickConvertAndRestore) {
     EXPECT_EQ(ReadBytes(dir_.File("まとめ.chk")), CheckFileBytes({1, 3, 5}, {4, 36}, Title()));
     EXPECT_EQ(ReadBytes(dir_.File("まとめ_RE.dat")), ReducedLogBytes(lines_, {3, 4, 5, 36}));
 
-    // Menu 40003 puts back the marks of both lists from the check file chosen.
+    // Menu IDM_LOAD_CHECK_FILE puts back the marks of both lists from the check file chosen.
     UntickAll();
     Tick(IDC_MAIN_LIST, {9});
     EXPECT_EQ(Choose(IDM_LOAD_CHECK_FILE, dir_.File("まとめ.chk")).fileType, L"chk files {*.chk}");
