@@ -8,6 +8,7 @@
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "select/CheckFile.h"
+#include "settings/FileOpenSave.h"
 #include "settings/ProgramIni.h"
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogRewriter.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-const char PAGE_ENDING[] = ".html";
-const int KIND_NAME_COLOUR = 1;
-const int KIND_STYLE_SHEET = 99;
 const int REDAT_ON = 1;
 
 const char STATUS_CANCELLED[] = "変換をキャンセルしました";

@@ -8,6 +8,10 @@
 #include "platform/Platform.h"
 #include "ui/DialogPort.h"
 
+// The page's ending: the output chooser adds it to a name without ".htm", and
+// the convert command gives it to the thread log's name when the box is empty.
+const char PAGE_ENDING[] = ".html";
+
 // The choosers' filters: pairs of description and pattern, closed by a second zero.
 extern const char THREAD_LOG_FILTER[];
 extern const char OUTPUT_FILE_FILTER[];
