@@ -11,7 +11,6 @@
 namespace {
 
 const PageHead STYLE_SHEET_HEAD = {true, "<body>", R"(<span class="hvTitle">)", "</span>"};
-const char DEFAULT_TARGET_CLASS[] = "hvTargetText";
 
 const int TAG_KIND_INNER = 0;  // plain <dt> and <dd>; classes on span and div
 const int TAG_KIND_OUTER = 1;  // classes on <dt> and <dd>; no span or div
@@ -34,7 +33,7 @@ void PutClass(HtmlPage& page, const PostRecord& post, const char* target, const 
 int WriteStyleSheetHtml(const char* outputPath, int mailFlag) {
     char target[INI_TEXT_SIZE];
     ReadIniText(SETTING_TARGET_TEXT, target);
-    if (target[0] == '\0') strcpy(target, DEFAULT_TARGET_CLASS);
+    if (target[0] == '\0') strcpy(target, SETTING_TARGET_TEXT.def);
     const int tagKind = ReadIniInt(SETTING_TAG_KIND);
     const bool outer = tagKind != TAG_KIND_INNER;  // classes on <dt> and <dd>
     const bool inner = tagKind != TAG_KIND_OUTER;  // span and div elements
