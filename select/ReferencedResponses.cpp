@@ -4,7 +4,6 @@
 
 #include "resources/resource.h"
 #include "select/DecimalNumber.h"
-#include "select/RowMarks.h"
 #include "select/SelectTexts.h"
 #include "settings/ProgramIni.h"
 #include "posts/PostTable.h"

@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "resources/resource.h"
-#include "select/RowMarks.h"
 #include "select/SelectTexts.h"
 #include "posts/PostTable.h"
 #include "ui/TargetLists.h"
