@@ -2,6 +2,17 @@
 //
 // Record i is line i of the file, post number i + 1 and row i of both target
 // lists. Texts are zero-terminated Shift_JIS of fixed width; longer text is cut.
+//
+// Marks: the marks the user sees live in the rows of the two target lists;
+// mainCheck and subCheck follow them only where a command says so:
+// - the convert command copies every row's mark into both fields
+//   (ReadCheckStates) before it writes the page, the check file or the
+//   reduced thread log, which all read the fields;
+// - the check file load and the range clear set rows and fields together;
+// - the referenced-response extraction sets mainCheck of each marked main
+//   row it reads and subCheck of each post it ticks in the sub list;
+// - the same-trip and same-ID selections tick rows only, and a load clears
+//   the fields with the rest of the table.
 #pragma once
 
 #include <cstdint>
