@@ -15,7 +15,7 @@ const char STATUS_LOADED[] = "ファイル読み込み完了";
 const char STATUS_READ_FAILED[] = "ファイル読み込みエラー";
 }  // namespace
 
-int LoadCommand(DialogPort& dialog) {
+int LoadThreadLog(DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     dialog.SetText(IDC_OUTPUT_PATH, "");
     // Room for one byte more than a path may hold: a longer text is refused

@@ -12,7 +12,7 @@
 #include "tests/scriv/ScrivFixture.h"
 #include "posts/PostTable.h"
 
-const char kTitle[] = "スレタイ";
+const char TITLE[] = "スレタイ";
 
 // The lines joined, each ending in CR LF.
 inline std::string Lines(const std::vector<std::string>& lines) {
@@ -39,7 +39,7 @@ inline std::string StyleSheetHead(const std::string& title) {
                   "<title>" + title + "</title>", "</head>", "<body>",
                   R"(<span class="hvTitle">)" + title + "</span>", "<dl>"});
 }
-const std::string kFoot = Lines({"</dl>", "</body>", "</html>"});
+const std::string FOOT = Lines({"</dl>", "</body>", "</html>"});
 
 // The names of a folder's files, but the log's, which a failure's record creates.
 inline std::set<std::string> FolderNames(const std::string& folder) {
@@ -57,7 +57,7 @@ struct TestPost {
     const char* body;
 };
 // The post of the worked examples.
-constexpr TestPost kAnon = {"Anon", "", "2005/01/01 ID:abc", "abc", "Hi"};
+constexpr TestPost ANON = {"Anon", "", "2005/01/01 ID:abc", "abc", "Hi"};
 
 // Puts a post into the record of post number n, marked as given.
 inline void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
@@ -77,7 +77,7 @@ protected:
         ScrivTest::SetUp();
         Init();
         ClearPostTable();
-        strcpy(postTable[0].title, kTitle);
+        strcpy(postTable[0].title, TITLE);
         strcpy(savedIniPath_, iniPath);
         snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
     }

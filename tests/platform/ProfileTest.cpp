@@ -14,7 +14,7 @@ static_assert("表"[1] == '\x5C' && "ゾ"[1] == '\x5D', "compile with -fexec-cha
 
 namespace {
 
-const std::string kFile =
+const std::string FILE =
     "\xEF\xBB\xBFtop=before any header\r\n"
     "  [ Sec ]  trailing\r\n"
     "  Key1  =   spaced value   \r\n"
@@ -44,7 +44,7 @@ TEST(ProfileFind, ReadsTheWindowsWay) {
     };
     for (const Case& c : cases) {
         std::string value;
-        EXPECT_EQ(ProfileFind(kFile, c.section, c.key, &value), c.expected != nullptr) << c.key;
+        EXPECT_EQ(ProfileFind(FILE, c.section, c.key, &value), c.expected != nullptr) << c.key;
         if (c.expected) {
             EXPECT_EQ(value, c.expected);
         }

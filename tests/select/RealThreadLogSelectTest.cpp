@@ -48,7 +48,7 @@ class RealThreadLogSelectTest : public SelectTest {
 protected:
     void Load(const std::string& path) {
         dialog_.texts[IDC_LOG_PATH] = path;
-        ASSERT_EQ(LoadCommand(dialog_), 1);
+        ASSERT_EQ(LoadThreadLog(dialog_), 1);
     }
     void TickEach(int list, const Posts& numbers) {
         for (int n : numbers) dialog_.SetRowStateImage(list, n - 1, STATE_IMAGE_CHECKED);

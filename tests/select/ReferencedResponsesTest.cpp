@@ -144,7 +144,7 @@ TEST_F(ReferencedResponsesTest, MissingListChangesNothing) {
         EXPECT_EQ(postTable[0].mainCheck, 0);
         EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 1), STATE_IMAGE_UNCHECKED);
     }
-    EXPECT_NE(Log().find(kIndent + "Error：GetDlgItem()\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "Error：GetDlgItem()\r\n"), std::string::npos);
 }
 
 }  // namespace

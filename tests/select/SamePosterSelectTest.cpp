@@ -82,7 +82,7 @@ TEST_F(SamePosterSelectTest, MissingMainListIsLogged) {
         EXPECT_EQ(f.command(dialog_), 0);
         EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
     }
-    EXPECT_NE(Log().find(kIndent + "Error：GetDlgItem()\r\n" + kIndent + "※ GetLastError=0x0000058d\r\n"),
+    EXPECT_NE(Log().find(INDENT + "Error：GetDlgItem()\r\n" + INDENT + "※ GetLastError=0x0000058d\r\n"),
               std::string::npos);
 }
 

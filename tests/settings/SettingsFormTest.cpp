@@ -95,7 +95,7 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
         {"REDAT", "EXCHANGE", "datファイル再変換設定エラー"},
         {"MAIL_OUTPUT", "EXCHANGE", nullptr},
     };
-    const std::string record = kIndent + "Error：WritePrivateProfileString()\r\n";
+    const std::string record = INDENT + "Error：WritePrivateProfileString()\r\n";
     for (int failing = 0; failing < 5; ++failing) {
         SCOPED_TRACE(writes[failing].key);
         remove(iniPath);
@@ -109,9 +109,9 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
             EXPECT_EQ(Value(writes[i].section, writes[i].key) == "(none)", i == failing) << writes[i].key;
 
         const std::string log = Log().substr(logged);
-        const std::string second = writes[failing].failure ? kIndent + writes[failing].failure + "\r\n" : "";
+        const std::string second = writes[failing].failure ? INDENT + writes[failing].failure + "\r\n" : "";
         EXPECT_NE(log.find("ERROR"), std::string::npos);
-        EXPECT_NE(log.find(record + second + kIndent + Code(FaultyFiles::INJECTED_ERROR) + "\r\n"), std::string::npos) << log;
+        EXPECT_NE(log.find(record + second + INDENT + Code(FaultyFiles::INJECTED_ERROR) + "\r\n"), std::string::npos) << log;
         EXPECT_EQ(log.find("ERROR"), log.rfind("ERROR")) << "one record";
     }
 }

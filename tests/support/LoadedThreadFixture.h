@@ -26,7 +26,7 @@ protected:
         const std::string path = dir_.File(name);
         WriteBytes(path, bytes);
         dialog_.texts[IDC_LOG_PATH] = path;
-        EXPECT_EQ(LoadCommand(dialog_), 1);
+        EXPECT_EQ(LoadThreadLog(dialog_), 1);
         dialog_.texts.erase(IDC_STATUS);
         return path;
     }

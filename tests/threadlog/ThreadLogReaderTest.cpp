@@ -9,7 +9,7 @@ namespace {
 
 using namespace std::string_literals;
 
-const std::string kRule = "DEBUG|-------------------------------------|";
+const std::string RULE = "DEBUG|-------------------------------------|";
 
 TEST_F(ThreadLogTest, MissingOrEmptyPathReadsNothing) {
     EXPECT_EQ(ReadThreadLog(nullptr), 0);
@@ -81,8 +81,8 @@ TEST_F(ThreadLogTest, ThreeLinesFillThreeRecords) {
     EXPECT_TRUE(std::all_of(postTable + 3, postTable + POST_TABLE_CAPACITY, IsZero));
     const std::vector<std::string> records = Records();
     EXPECT_EQ(records[0], "TRACE|datファイル|" + DatPath());
-    EXPECT_EQ(records[1], kRule + "【データNo=   1】");
-    EXPECT_EQ(std::count(records.begin(), records.end(), kRule + "【データNo=   3】"), 1);
+    EXPECT_EQ(records[1], RULE + "【データNo=   1】");
+    EXPECT_EQ(std::count(records.begin(), records.end(), RULE + "【データNo=   3】"), 1);
 }
 
 // A line counts its bytes without NULs and without the line feed.

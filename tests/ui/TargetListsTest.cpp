@@ -49,7 +49,7 @@ TEST_F(TargetListsTest, InitialisationStylesListsAndAddsColumns) {
 
     const std::string expectedIni = ProgramDir() + "Harvo.ini";
     EXPECT_EQ(std::string(iniPath), expectedIni);
-    EXPECT_NE(Log().find(kIndent + "iniファイルパス\r\n" + kIndent + expectedIni + "\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "iniファイルパス\r\n" + INDENT + expectedIni + "\r\n"), std::string::npos);
 }
 
 TEST_F(TargetListsTest, MissingListIsLoggedAndTheOtherStillSetUp) {
@@ -63,7 +63,7 @@ TEST_F(TargetListsTest, MissingListIsLoggedAndTheOtherStillSetUp) {
     EXPECT_EQ(ReadCheckStates(dialog_), 0);
 
     const std::string log = Log();
-    EXPECT_NE(log.find(kIndent + "Error：GetDlgItem()\r\n" + kIndent + "※ GetLastError=0x0000058d\r\n"),
+    EXPECT_NE(log.find(INDENT + "Error：GetDlgItem()\r\n" + INDENT + "※ GetLastError=0x0000058d\r\n"),
               std::string::npos);
     EXPECT_NE(log.find("Harvo.cpp "), std::string::npos) << "the position names the source";
 }

@@ -25,7 +25,7 @@
 
 namespace {
 
-const std::string kFile =
+const std::string FILE =
     "  [ Sec ]  trailing\r\n"
     "  Key1  =   spaced value   \r\n"
     "NaMe1=val1\r\nkey7=a=b\r\ndup=first\r\ndup=second\r\nkey5=\r\nkey6\r\n"
@@ -76,7 +76,7 @@ std::string OurText(const char* section, const char* key, const char* def, DWORD
 }
 
 TEST_F(ProfileDifferentialTest, ReadsAsTheSystemDoes) {
-    const std::string path = Put("read.ini", kFile);
+    const std::string path = Put("read.ini", FILE);
     const std::string bom = Put("bom.ini", "\xEF\xBB\xBF[bom]\r\nk=ascii after a BOM\r\n");
     const std::string missing = (dir_ / "missing.ini").string();
     struct Lookup {

@@ -24,7 +24,7 @@
 
 namespace {
 
-const wchar_t kChooserTitle[] = L"ファイルを選んでください。";
+const wchar_t CHOOSER_TITLE[] = L"ファイルを選んでください。";
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -95,7 +95,7 @@ protected:
             Click(chooser, IDOK);
         });
         EXPECT_TRUE(closed) << "the chooser did not close";
-        EXPECT_EQ(seen.title, kChooserTitle);
+        EXPECT_EQ(seen.title, CHOOSER_TITLE);
         EXPECT_EQ(seen.owner, dialog_);
         return seen;
     }
@@ -143,7 +143,7 @@ TEST_F(WholeJobTest, ChooseLoadTickConvertAndRestore) {
     EXPECT_EQ(Text(IDC_STATUS), L"変換完了");
     const std::string html = ReadBytes(page);
     EXPECT_EQ(html.substr(0, BodyColourHead(Title()).size()), BodyColourHead(Title()));
-    EXPECT_EQ(html.substr(html.size() - kFoot.size()), kFoot);
+    EXPECT_EQ(html.substr(html.size() - FOOT.size()), FOOT);
     for (int n : {1, 3, 4, 5, 36}) EXPECT_NE(html.find("<a name=\"" + std::to_string(n) + "\">"), std::string::npos) << n;
     EXPECT_EQ(html.find("<a name=\"2\">"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir_.File("まとめ.chk")), CheckFileBytes({1, 3, 5}, {4, 36}, Title()));
