@@ -6,7 +6,6 @@
 
 #include "html/HtmlPage.h"
 #include "html/HtmlWriters.h"
-#include "settings/ProgramIni.h"
 
 namespace {
 
@@ -30,11 +29,9 @@ void PutClass(HtmlPage& page, const PostRecord& post, const char* target, const 
 
 }  // namespace
 
-int WriteStyleSheetHtml(const char* outputPath, int mailFlag) {
-    char target[INI_TEXT_SIZE];
-    ReadIniText(SETTING_TARGET_TEXT, target);
-    if (target[0] == '\0') strcpy(target, SETTING_TARGET_TEXT.def);
-    const int tagKind = ReadIniInt(SETTING_TAG_KIND);
+int WriteStyleSheetHtml(const char* outputPath, const StyleSheetOptions& options, int mailFlag) {
+    const char* target = options.targetClass;
+    const int tagKind = options.tagKind;
     const bool outer = tagKind != TAG_KIND_INNER;  // classes on <dt> and <dd>
     const bool inner = tagKind != TAG_KIND_OUTER;  // span and div elements
 

@@ -89,7 +89,7 @@ const Writer WRITERS[] = {
      R"(<a name=")"},
     {"name colour", [](const char* p) { return WriteNameColourHtml(p, "#FF0000", 1); }, NameColourHead,
      R"(<a name="R)"},
-    {"style sheet", [](const char* p) { return WriteStyleSheetHtml(p, 1); }, StyleSheetHead, R"(<a name=")"},
+    {"style sheet", [](const char* p) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 1); }, StyleSheetHead, R"(<a name=")"},
 };
 
 TEST_F(ColourHtmlTest, NoPostGoingOutLeavesHeadAndFoot) {

@@ -39,7 +39,7 @@ TEST_F(PageSaveTest, UnwritableTargetsFailAndLeaveNothing) {
     int (*const writers[])(const char*) = {
         [](const char* p) { return WriteBodyColourHtml(p, "", 0); },
         [](const char* p) { return WriteNameColourHtml(p, "", 0); },
-        [](const char* p) { return WriteStyleSheetHtml(p, 0); },
+        [](const char* p) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 0); },
     };
     const std::set<std::string> before = FolderNames(dir_.path());
     for (auto write : writers) {
