@@ -40,8 +40,6 @@ struct Outcome {
     unsigned failedOps;  // FaultyFiles::Op bits
 };
 
-bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
-
 class HardeningTest : public LoadedThreadTest {
 protected:
     static const int LONG_RUN = 10;

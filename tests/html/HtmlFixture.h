@@ -10,16 +10,10 @@
 
 #include "settings/ProgramIni.h"
 #include "tests/scriv/ScrivFixture.h"
+#include "tests/support/TestText.h"
 #include "posts/PostTable.h"
 
 const char TITLE[] = "スレタイ";
-
-// The lines joined, each ending in CR LF.
-inline std::string Lines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
 
 inline std::string BodyColourHead(const std::string& title) {
     return Lines({"<html>", "<head>",
@@ -40,14 +34,6 @@ inline std::string StyleSheetHead(const std::string& title) {
                   R"(<span class="hvTitle">)" + title + "</span>", "<dl>"});
 }
 const std::string FOOT = Lines({"</dl>", "</body>", "</html>"});
-
-// The names of a folder's files, but the log's, which a failure's record creates.
-inline std::set<std::string> FolderNames(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename() != "trace.log") names.insert(entry.path().filename().string());
-    return names;
-}
 
 struct TestPost {
     const char* name;

@@ -31,7 +31,6 @@ std::string WriteRecord(uint32_t code) {
     return HeaderLine(" 【  ERROR  】 ") + INDENT + "ERROR:fwrite()\r\n" + INDENT +
            "出力ファイル書き込みエラー\r\n" + INDENT + codeLine;
 }
-bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
 TEST_F(PageSaveTest, UnwritableTargetsFailAndLeaveNothing) {
     SetPost(3, ANON, 1, 0);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "tests/support/FaultyFiles.h"
+#include "tests/support/TestText.h"
 #include "tests/threadlog/ThreadLogFixture.h"
 
 namespace {
@@ -191,8 +192,7 @@ TEST_F(ThreadLogTest, ReadingStopsAfter1002Lines) {
     }
 }
 
-// Real thread logs, each checked against fields cut from its bytes here.
-std::string Cut(const std::string& text, size_t width) { return text.substr(0, width - 1); }
+// Real thread logs, each checked against fields cut from its bytes here (Cut).
 
 // The text behind the first mark, empty when there is no mark.
 std::string Behind(const std::string& text, const std::string& mark) {
