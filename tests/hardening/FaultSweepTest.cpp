@@ -18,7 +18,7 @@
 #include "threadlog/LoadCommand.h"
 #include "tests/html/HtmlFixture.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
@@ -40,12 +40,12 @@ struct Outcome {
     unsigned failedOps;  // FaultyFiles::Op bits
 };
 
-class HardeningTest : public LoadedThreadTest {
+class HardeningTest : public ProgramTest {
 protected:
     static const int LONG_RUN = 10;
 
     void SetUp() override {
-        LoadedThreadTest::SetUp();
+        ProgramTest::SetUp();
         Load(THREAD);
         Tick(IDC_MAIN_LIST, {1, 3});
         Tick(IDC_SUB_LIST, {2, 3, 999});

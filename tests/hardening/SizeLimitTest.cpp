@@ -12,7 +12,7 @@
 #include "html/ConvertCommand.h"
 #include "tests/html/HtmlFixture.h"
 #include "tests/support/ExpectedFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/threadlog/ThreadLogFixture.h"
 
 namespace {
@@ -37,7 +37,7 @@ std::string Post(int i) {
     return "n" + std::to_string(i) + "<><>2009/01/01 ID:i" + std::to_string(i) + "<>b" + std::to_string(i) + "<>";
 }
 
-class SizeLimitTest : public LoadedThreadTest {
+class SizeLimitTest : public ProgramTest {
 protected:
     std::string Status() { return dialog_.texts[IDC_STATUS]; }
     const MemoryDialog::Row& MainRow(int i) { return dialog_.lists[IDC_MAIN_LIST].rows.at(i); }

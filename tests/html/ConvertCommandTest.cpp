@@ -3,7 +3,7 @@
 
 #include "html/ConvertCommand.h"
 #include "tests/html/HtmlFixture.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ const char THREAD[] =
     "名無し<><>2009/01/02 ID:bbb<>二つ目<>\n"
     "名無し<><>2009/01/03 ID:aaa<>三つ目<>\n";
 
-class ConvertTest : public LoadedThreadTest {
+class ConvertTest : public ProgramTest {
 protected:
     std::string At(const std::string& name) const { return dir_.File(name); }
     // The box names dir/page.html unless told otherwise.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "settings/ProgramIni.h"
-#include "tests/scriv/ScrivFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/TestText.h"
 #include "posts/PostTable.h"
 
@@ -57,25 +57,13 @@ inline void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
     r.subCheck = subCheck;
 }
 
-class HtmlTest : public ScrivTest {
+class HtmlTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        ClearPostTable();
+        ProgramTest::SetUp();
         strcpy(postTable[0].title, TITLE);
-        strcpy(savedIniPath_, iniPath);
-        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
-    }
-    void TearDown() override {
-        strcpy(iniPath, savedIniPath_);
-        ClearPostTable();
-        ScrivTest::TearDown();
     }
 
-    void WriteIni(const std::string& bytes) { WriteBytes(iniPath, bytes); }
     std::string PagePath() const { return dir_.File("page.html"); }
     std::string Page() const { return ReadBytes(PagePath()); }
-
-    char savedIniPath_[PATH_BUFFER_SIZE];
 };

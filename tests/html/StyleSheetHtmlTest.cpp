@@ -55,7 +55,7 @@ TEST_F(StyleSheetHtmlTest, Pages) {
         if (c.ini == NO_INI)
             std::remove(iniPath);
         else
-            WriteIni(c.ini);
+            WriteProgramIni(c.ini);
         SetPost(3, c.post, c.mainCheck, c.subCheck);
         postTable[2].idGroup = c.idGroup;
         ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), ReadStyleSheetOptions(), c.mailFlag), 1) << c.ini;
@@ -70,7 +70,7 @@ std::vector<int> Groups(int count) {
 }
 
 TEST_F(StyleSheetHtmlTest, IdGroupsGiveTheHeadingsTheirClasses) {
-    WriteIni("[CSS]\r\nSELECT_ID=1\r\nTAG_KIND=1\r\n");
+    WriteProgramIni("[CSS]\r\nSELECT_ID=1\r\nTAG_KIND=1\r\n");
     SetPost(1, {"a", "", "d ID:A", "A", "1"}, 1, 0);
     SetPost(2, {"b", "", "d ID:B", "B", "2"}, 1, 0);
     SetPost(3, {"c", "", "d ID:B", "B", "3"}, 0, 1);
@@ -109,7 +109,7 @@ TEST_F(StyleSheetHtmlTest, IdGroupNumbering) {
         {"[CSS]\r\nSELECT_ID=\r\n", {0, 0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
-        WriteIni(c.ini);
+        WriteProgramIni(c.ini);
         EXPECT_EQ(NumberIdGroups(ReadStyleSheetOptions().groupIds), 1);
         EXPECT_EQ(Groups(6), c.groups) << c.ini;
         EXPECT_EQ(postTable[1000].idGroup, 9);

@@ -4,7 +4,7 @@
 #include "select/CheckFile.h"
 #include "tests/support/ExpectedFiles.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ const char THREAD[] =
     "名無し<><>2009/01/01 00:00:02 ID:aaa<>三つ目<>\n"
     "名無し<><>2009/01/01 00:00:03 ID:ccc<>四つ目<>\n";
 
-class CheckFileTest : public LoadedThreadTest {
+class CheckFileTest : public ProgramTest {
 protected:
     std::string ChkPath() const { return dir_.File("page.chk"); }
     // Marks some rows of both lists and the post table's fields alike.

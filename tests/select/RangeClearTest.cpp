@@ -1,11 +1,11 @@
 #include "select/RangeClear.h"
 
-#include "tests/select/SelectFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
 // Every row of both lists ticked and every mark field set, before each case.
-class RangeClearTest : public SelectTest {
+class RangeClearTest : public ProgramTest {
 protected:
     void MarkEverything() {
         Fill();

@@ -1,10 +1,10 @@
 #include "select/ReferencedResponses.h"
 
-#include "tests/select/SelectFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
-class ReferencedResponsesTest : public SelectTest {};
+class ReferencedResponsesTest : public ProgramTest {};
 
 TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
     const struct {

@@ -5,22 +5,13 @@
 #include "platform/Profile.h"
 #include "resources/resource.h"
 #include "settings/SettingsForm.h"
-#include "tests/scriv/ScrivFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/FaultyFiles.h"
 
 namespace {
 
-class SettingsFormTest : public ScrivTest {
+class SettingsFormTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
-    }
-    void TearDown() override {
-        iniPath[0] = '\0';
-        ScrivTest::TearDown();
-    }
     std::string Ini() const { return ReadBytes(iniPath); }
     // The key's value, or "(none)" when the key is missing.
     std::string Value(const char* section, const char* key) const {

@@ -1,36 +1,21 @@
 #include <cstring>
 
 #include "resources/resource.h"
-#include "tests/scriv/ScrivFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/MemoryDialog.h"
 #include "threadlog/LoadCommand.h"
 #include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {
 
-class LoadCommandTest : public ScrivTest {
+class LoadCommandTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        ClearPostTable();
-        memset(loadedLogPath, 0, sizeof loadedLogPath);
-    }
-    void TearDown() override {
-        ClearPostTable();
-        memset(loadedLogPath, 0, sizeof loadedLogPath);
-        ScrivTest::TearDown();
-    }
-
     std::string WriteLog(const std::string& name, const std::string& bytes) {
         const std::string path = dir_.File(name);
         WriteBytes(path, bytes);
         return path;
     }
-
-    MemoryDialog dialog_;
 };
 
 const char THREAD[] =
