@@ -4,7 +4,6 @@
 // is as it was or wholly new, no temporary file stays behind, and the result,
 // the status line and the log say what happened.
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -17,12 +16,12 @@
 #include "settings/SettingsForm.h"
 #include "threadlog/LoadCommand.h"
 #include "tests/html/HtmlFixture.h"
+#include "tests/support/FaultSweep.h"
 #include "tests/support/FaultyFiles.h"
 #include "tests/support/ProgramFixture.h"
 
 namespace {
 
-using Fault = FaultyFiles::Fault;
 
 const char THREAD[] =
     "名無し<>sage<>2009/01/01 ID:aaa<>一つ目<>スレタイ\n"
@@ -34,76 +33,13 @@ const uint32_t INJECTED = FaultyFiles::INJECTED_ERROR;
 // Calls made only to put a written file in place: one that fails leaves a target as it was.
 const unsigned REPLACING = FaultyFiles::Flush | FaultyFiles::Move;
 
-struct Outcome {
-    Fault fault;
-    int result;
-    unsigned failedOps;  // FaultyFiles::Op bits
-};
-
 class HardeningTest : public ProgramTest {
 protected:
-    static const int LONG_RUN = 10;
-
     void SetUp() override {
         ProgramTest::SetUp();
         Load(THREAD);
         Tick(IDC_MAIN_LIST, {1, 3});
         Tick(IDC_SUB_LIST, {2, 3, 999});
-    }
-
-    struct Swept {
-        int calls;  // file operations of a run without a fault
-        int runs;   // runs with a fault
-    };
-
-    // Runs prepare, then run with the Nth file operation failing, then check,
-    // for N = 1, 2, 3 ... until a run makes no call fail; stops at the first
-    // run that breaks a check. A file written piece by piece in a long run of
-    // writes (the reduced thread log: two per line) is made to fail at its
-    // first two writes and its last only: those between take the path of the
-    // second, and the sweep stays quick under Wine.
-    Swept Sweep(Fault fault, const std::function<void()>& prepare, const std::function<int()>& run,
-                const std::function<void(const Outcome&)>& check) {
-        std::vector<unsigned> kinds;  // of the calls of a run without a fault
-        prepare();
-        {
-            FaultyFiles probe(INT_MAX, Fault::Transient);
-            run();
-            kinds = probe.kinds();
-        }
-        const int calls = static_cast<int>(kinds.size());
-        auto isWrite = [&](int n) { return n <= calls && kinds[n - 1] == FaultyFiles::Write; };
-        std::vector<bool> skipped(calls + 2, false);
-        for (int first = 1; first <= calls;) {
-            int last = first;  // of the writes from first on, or first itself
-            while (isWrite(first) && isWrite(last + 1)) ++last;
-            if (last - first + 1 > LONG_RUN)
-                for (int n = first + 2; n < last; ++n) skipped[n] = true;
-            first = last + 1;
-        }
-        const bool failedBefore = HasFailure();
-        int runs = 0;
-        for (int n = 1;; ++n) {
-            if (skipped[n]) continue;
-            prepare();
-            Outcome outcome{fault, 0, 0};
-            {
-                FaultyFiles faults(n, fault);
-                outcome.result = run();
-                if (!faults.fired()) {
-                    EXPECT_EQ(n, calls + 1) << "the same calls in every run";
-                    return {calls, runs};
-                }
-                const std::vector<unsigned>& failed = faults.kinds();
-                for (size_t i = n - 1; i < (fault == Fault::Transient ? n : failed.size()); ++i)
-                    outcome.failedOps |= failed[i];
-            }
-            ++runs;
-            SCOPED_TRACE((fault == Fault::Transient ? "transient fault at call " : "persistent fault from call ") +
-                         std::to_string(n) + ", failed kinds " + std::to_string(outcome.failedOps));
-            check(outcome);
-            if (HasFailure() && !failedBefore) return {calls, runs};
-        }
     }
 
     // Back to the start of a run: the targets with their old bytes, no
@@ -189,7 +125,7 @@ TEST_F(HardeningTest, ConversionInEachMode) {
         WriteProgramIni("[EXCHANGE]\r\nKIND=" + std::to_string(mode) + "\r\nREDAT=1\r\n");
         for (Fault fault : {Fault::Transient, Fault::Persistent}) {
             SCOPED_TRACE("KIND=" + std::to_string(mode));
-            const Swept swept = Sweep(fault, [&] { Reset(targets); }, convert, [&](const Outcome& o) {
+            const Swept swept = SweepFaults(fault, [&] { Reset(targets); }, convert, [&](const Outcome& o) {
                 const std::string page = ReadBytes(Page()), newChk = ReadBytes(Chk()), newRedat = ReadBytes(Redat());
                 // A program INI that could not be read has its defaults: the
                 // body colour mode, and no reduced thread log.
@@ -235,7 +171,7 @@ TEST_F(HardeningTest, CheckFileSave) {
     Reset({Chk()});
     const std::set<std::string> before = FolderNames(dir_.path());
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-        const Swept swept = Sweep(fault, [&] { Reset({Chk()}); }, [&] { return SaveCheckFile(Page().c_str()); },
+        const Swept swept = SweepFaults(fault, [&] { Reset({Chk()}); }, [&] { return SaveCheckFile(Page().c_str()); },
                                 [&](const Outcome& o) {
                                     const std::string now = ReadBytes(Chk());
                                     EXPECT_TRUE(now == OLD || now == chk) << now.size() << " bytes";
@@ -277,7 +213,7 @@ TEST_F(HardeningTest, SettingsStore) {
     prepare();
     const std::set<std::string> before = FolderNames(dir_.path());
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-        const Swept swept = Sweep(
+        const Swept swept = SweepFaults(
             fault, prepare, [&] { return WriteSettingsForm(form); },
             [&](const Outcome& o) {
                 const std::string now = ReadBytes(iniPath);
@@ -336,7 +272,7 @@ TEST_F(HardeningTest, LoadOfAThreadLog) {
     const std::vector<std::string> newMain = rows(IDC_MAIN_LIST), newSub = rows(IDC_SUB_LIST);
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows[39].cells[3], "40");
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-        const Swept swept = Sweep(fault, prepare, load, [&](const Outcome& o) {
+        const Swept swept = SweepFaults(fault, prepare, load, [&](const Outcome& o) {
             const std::string status = dialog_.texts[IDC_STATUS];
             if (o.result == 1) {
                 EXPECT_EQ(status, "ファイル読み込み完了");
@@ -406,7 +342,7 @@ TEST_F(HardeningTest, ScrivRecordThatRotates) {
         const std::vector<std::string> whole = {"live\r\n", header, moved, "one\r\n", "two\r\n"};
 
         for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-            const Swept swept = Sweep(fault, prepare, run, [&](const Outcome& o) {
+            const Swept swept = SweepFaults(fault, prepare, run, [&](const Outcome& o) {
                 EXPECT_EQ(lastError, CALLER_ERROR);
                 std::vector<std::string> found;
                 for (const std::string& path : {live, one, two}) {
