@@ -17,7 +17,7 @@
 #include "html/HtmlWriters.h"
 #include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 namespace {
 
@@ -38,20 +38,20 @@ void FillPostTable() {
     }
 }
 
-const std::string kPage = BenchFile("page.html");
+const std::string PAGE = BenchFile("page.html");
 
 void WriteBodyColourPage(benchmark::State& state) {
     InitBenchLog();
     FillPostTable();
     for (auto _ : state)
-        if (!WriteBodyColourHtml(kPage.c_str(), "#FF0000", 1)) state.SkipWithError("the writer failed");
-    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(kPage)));
+        if (!WriteBodyColourHtml(PAGE.c_str(), "#FF0000", 1)) state.SkipWithError("the writer failed");
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(std::filesystem::file_size(PAGE)));
 }
 
 void PlainWrite(benchmark::State& state) {
     FillPostTable();
-    WriteBodyColourHtml(kPage.c_str(), "#FF0000", 1);
-    const std::vector<char> bytes(std::filesystem::file_size(kPage), 'x');
+    WriteBodyColourHtml(PAGE.c_str(), "#FF0000", 1);
+    const std::vector<char> bytes(std::filesystem::file_size(PAGE), 'x');
     const std::string path = BenchFile("plain.html");
     for (auto _ : state) {
         FILE* f = fopen(path.c_str(), "wb");

@@ -21,7 +21,7 @@
 #include "bench/BenchSupport.h"
 #include "scriv/Scriv.h"
 #include "tests/support/MemoryDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "ui/TargetLists.h"
 

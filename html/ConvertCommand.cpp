@@ -3,22 +3,21 @@
 #include <cstring>
 
 #include "html/HtmlWriters.h"
+#include "html/PageOptions.h"
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "select/CheckFile.h"
+#include "settings/FileOpenSave.h"
 #include "settings/ProgramIni.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogRewriter.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
 
 namespace {
 
-const char PAGE_ENDING[] = ".html";
-const int KIND_NAME_COLOUR = 1;
-const int KIND_STYLE_SHEET = 99;
 const int REDAT_ON = 1;
 
 const char STATUS_CANCELLED[] = "変換をキャンセルしました";
@@ -30,29 +29,16 @@ const char LOG_NOTHING_LOADED[] = "内部エラー：dataファイルの設定�
 const char LOG_OUTPUT_FILE[] = "出力ファイル";
 const char LOG_NAME_TOO_LONG[] = "ERROR:ファイル名長さ超過";
 const char LOG_OVERWRITE_CANCELLED[] = "上書きキャンセル";
-const char LOG_TEXT_COLOUR[] = "本文カラー";
-const char LOG_NAME_COLOUR[] = "名前カラー";
-
-// The colour setting, logged when set: every mode reads and logs both.
-void ReadColour(const TextSetting& setting, const char* logText, char (&colour)[INI_TEXT_SIZE]) {
-    ReadIniText(setting, colour);
-    if (colour[0]) ScrivEx(1, 0, logText, colour);
-}
-
 int WritePage(const char* outputPath) {
-    char textColour[INI_TEXT_SIZE];
-    char nameColour[INI_TEXT_SIZE];
-    ReadColour(SETTING_TEXT_COLOUR, LOG_TEXT_COLOUR, textColour);
-    ReadColour(SETTING_NAME_COLOUR, LOG_NAME_COLOUR, nameColour);
-    const int mailFlag = ReadIniInt(SETTING_MAIL_OUTPUT);
-    switch (ReadIniInt(SETTING_KIND)) {
+    const PageOptions options = ReadPageOptions();
+    switch (options.kind) {
         case KIND_STYLE_SHEET:
-            NumberIdGroups();
-            return WriteStyleSheetHtml(outputPath, mailFlag);
+            NumberIdGroups(options.styleSheet.groupIds);
+            return WriteStyleSheetHtml(outputPath, options.styleSheet, options.mailFlag);
         case KIND_NAME_COLOUR:
-            return WriteNameColourHtml(outputPath, nameColour, mailFlag);
+            return WriteNameColourHtml(outputPath, options.nameColour, options.mailFlag);
         default:
-            return WriteBodyColourHtml(outputPath, textColour, mailFlag);
+            return WriteBodyColourHtml(outputPath, options.textColour, options.mailFlag);
     }
 }
 

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "platform/ReplacingFile.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 const char CRLF[] = "\r\n";  // every line break of a page
 

@@ -3,12 +3,11 @@
 #include <cstring>
 
 #include "html/HtmlWriters.h"
-#include "settings/ProgramIni.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
-int NumberIdGroups() {
+int NumberIdGroups(bool grouped) {
     for (int i = 0; i < MAX_POSTS; ++i) postTable[i].idGroup = 0;
-    if (ReadIniInt(SETTING_SELECT_ID) != 1) return 1;
+    if (!grouped) return 1;
 
     // Records marked in the main list take the group of the first earlier one
     // with the same ID (posts without an ID share the empty one), or a new

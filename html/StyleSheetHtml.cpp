@@ -6,12 +6,10 @@
 
 #include "html/HtmlPage.h"
 #include "html/HtmlWriters.h"
-#include "settings/ProgramIni.h"
 
 namespace {
 
 const PageHead STYLE_SHEET_HEAD = {true, "<body>", R"(<span class="hvTitle">)", "</span>"};
-const char DEFAULT_TARGET_CLASS[] = "hvTargetText";
 
 const int TAG_KIND_INNER = 0;  // plain <dt> and <dd>; classes on span and div
 const int TAG_KIND_OUTER = 1;  // classes on <dt> and <dd>; no span or div
@@ -31,11 +29,9 @@ void PutClass(HtmlPage& page, const PostRecord& post, const char* target, const 
 
 }  // namespace
 
-int WriteStyleSheetHtml(const char* outputPath, int mailFlag) {
-    char target[INI_TEXT_SIZE];
-    ReadIniText(SETTING_TARGET_TEXT, target);
-    if (target[0] == '\0') strcpy(target, DEFAULT_TARGET_CLASS);
-    const int tagKind = ReadIniInt(SETTING_TAG_KIND);
+int WriteStyleSheetHtml(const char* outputPath, const StyleSheetOptions& options, int mailFlag) {
+    const char* target = options.targetClass;
+    const int tagKind = options.tagKind;
     const bool outer = tagKind != TAG_KIND_INNER;  // classes on <dt> and <dd>
     const bool inner = tagKind != TAG_KIND_OUTER;  // span and div elements
 

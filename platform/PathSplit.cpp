@@ -30,19 +30,25 @@ size_t FileNameStart(const char* path) {
     return start;
 }
 
+size_t ExtensionStart(const char* path) {
+    const size_t length = std::strlen(path);
+    size_t dot = length;
+    for (size_t i = FileNameStart(path); i < length; ++i) {
+        if (sjis::IsLead(path[i]) && path[i + 1] != '\0')
+            ++i;
+        else if (path[i] == '.')
+            dot = i;
+    }
+    return dot;
+}
+
 void SplitPath(const char* path, PathParts* parts) {
     const size_t driveLength = path[0] != '\0' && path[1] == ':' ? 2 : 0;
     const char* rest = path + driveLength;
     const size_t nameStart = FileNameStart(rest);
     const char* name = rest + nameStart;
-    size_t dot = std::strlen(name);
-    const size_t nameLength = dot;
-    for (size_t i = 0; i < nameLength; ++i) {
-        if (sjis::IsLead(name[i]) && name[i + 1] != '\0')
-            ++i;
-        else if (name[i] == '.')
-            dot = i;
-    }
+    const size_t nameLength = std::strlen(name);
+    const size_t dot = ExtensionStart(name);
     const bool fits = CopyPart(parts->drive, path, driveLength) &&
                       CopyPart(parts->dir, rest, nameStart) && CopyPart(parts->fname, name, dot) &&
                       CopyPart(parts->ext, name + dot, nameLength - dot);

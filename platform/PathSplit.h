@@ -20,6 +20,10 @@ void SplitPath(const char* path, PathParts* parts);
 // Offset just past the last '\\' or '/' of path, 0 when there is none.
 size_t FileNameStart(const char* path);
 
+// Offset of the last '.' of the file name (the extension's start), the
+// path's length when the name has none. Shift_JIS trail bytes are skipped.
+size_t ExtensionStart(const char* path);
+
 // The path's drive, dir and fname followed by ending, the name of a file that
 // belongs beside it: "D:\\logs\\1234.dat" with ".html" gives "D:\\logs\\1234.html",
 // "page" with ".chk" gives "page.chk". False, with out empty, when the result

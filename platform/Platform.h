@@ -9,6 +9,10 @@
 #include <cstdint>
 #include <string>
 
+// Every path buffer of the program and of Scriv: 259 bytes of path and the
+// terminating zero, as on Windows. Longer paths are refused or cut, never overrun.
+const int PATH_BUFFER_SIZE = 260;
+
 namespace plat {
 
 // Files are always binary: code that wants CR LF writes it.

@@ -9,11 +9,10 @@
 #include <unistd.h>
 
 #include "platform/Platform.h"
+#include "platform/StdioFile.h"
 
 namespace plat {
 namespace {
-
-FILE* Stream(File* f) { return reinterpret_cast<FILE*>(f); }
 
 File* PosixOpen(const char* path, FileMode mode) {
     const char* how = mode == FileMode::Read ? "rb" : mode == FileMode::Write ? "wb" : "ab";
@@ -28,18 +27,6 @@ File* PosixOpen(const char* path, FileMode mode) {
     return reinterpret_cast<File*>(f);
 }
 
-size_t PosixRead(File* f, void* buffer, size_t length) {
-    const size_t n = fread(buffer, 1, length, Stream(f));
-    return n < length && ferror(Stream(f)) ? READ_FAILED : n;
-}
-
-bool PosixWrite(File* f, const void* data, size_t length) {
-    return fwrite(data, 1, length, Stream(f)) == length;
-}
-
-bool PosixFlush(File* f) { return fflush(Stream(f)) == 0; }
-bool PosixClose(File* f) { return fclose(Stream(f)) == 0; }
-
 bool PosixExists(const char* path) {
     struct stat st;
     return stat(path, &st) == 0;
@@ -52,8 +39,8 @@ bool CopyThenRemove(const char* from, const char* to) {
     if (!ReadWholeFile(from, bytes)) return false;
     File* f = PosixOpen(to, FileMode::Write);
     if (!f) return false;
-    bool ok = PosixWrite(f, bytes.data(), bytes.size()) && fsync(fileno(Stream(f))) == 0;
-    ok = PosixClose(f) && ok;
+    bool ok = StdioWrite(f, bytes.data(), bytes.size()) && fsync(fileno(Stream(f))) == 0;
+    ok = StdioClose(f) && ok;
     return ok && unlink(from) == 0;
 }
 
@@ -64,8 +51,8 @@ bool PosixMove(const char* from, const char* to) {
 
 }  // namespace
 
-const FileOps systemFileOps = {PosixOpen, PosixRead, PosixWrite, PosixFlush,
-                               PosixClose, PosixExists, PosixRemove, PosixMove};
+const FileOps systemFileOps = {PosixOpen, StdioRead, StdioWrite, StdioFlush,
+                               StdioClose, PosixExists, PosixRemove, PosixMove};
 FileOps fileOps = systemFileOps;
 
 uint32_t GetLastErrorCode() { return static_cast<uint32_t>(errno); }

@@ -7,27 +7,16 @@
 #include <string>
 
 #include "platform/Platform.h"
-#include "platform/Win32Text.h"
+#include "platform/StdioFile.h"
+#include "platform/TextWin.h"
 
 namespace plat {
 namespace {
-
-FILE* Stream(File* f) { return reinterpret_cast<FILE*>(f); }
 
 File* WinOpen(const char* path, FileMode mode) {
     const wchar_t* how = mode == FileMode::Read ? L"rb" : mode == FileMode::Write ? L"wb" : L"ab";
     return reinterpret_cast<File*>(_wfopen(ToWide(path).c_str(), how));
 }
-
-size_t WinRead(File* f, void* buffer, size_t length) {
-    const size_t n = fread(buffer, 1, length, Stream(f));
-    return n < length && ferror(Stream(f)) ? READ_FAILED : n;
-}
-bool WinWrite(File* f, const void* data, size_t length) {
-    return fwrite(data, 1, length, Stream(f)) == length;
-}
-bool WinFlush(File* f) { return fflush(Stream(f)) == 0; }
-bool WinClose(File* f) { return fclose(Stream(f)) == 0; }
 
 bool WinExists(const char* path) {
     WIN32_FIND_DATAW found;
@@ -54,8 +43,8 @@ bool WinMove(const char* from, const char* to) {
 
 }  // namespace
 
-const FileOps systemFileOps = {WinOpen, WinRead, WinWrite, WinFlush,
-                               WinClose, WinExists, WinRemove, WinMove};
+const FileOps systemFileOps = {WinOpen, StdioRead, StdioWrite, StdioFlush,
+                               StdioClose, WinExists, WinRemove, WinMove};
 FileOps fileOps = systemFileOps;
 
 uint32_t GetLastErrorCode() { return GetLastError(); }

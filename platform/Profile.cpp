@@ -9,11 +9,11 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view UTF8_BOM = "\xEF\xBB\xBF";
+constexpr std::string_view LINE_END = "\r\n";
 
 // Windows reads GetPrivateProfileInt's text into a 30-character buffer.
-constexpr size_t kIntTextLimit = 29;
+constexpr size_t INT_TEXT_LIMIT = 29;
 
 bool IsBlank(unsigned char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x1A || c == ' '; }
 
@@ -62,7 +62,7 @@ bool HeaderName(std::string_view line, std::string_view* name) {
 }
 
 size_t TextStart(std::string_view bytes) {
-    return bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
+    return bytes.substr(0, UTF8_BOM.size()) == UTF8_BOM ? UTF8_BOM.size() : 0;
 }
 
 bool EndsLine(std::string_view bytes, size_t at) {
@@ -199,13 +199,13 @@ std::string ProfileWithValue(std::string_view bytes, std::string_view section, s
         const std::string replacement = (place.hasValue ? "" : "=") + std::string(value);
         return out.replace(place.valueBegin, place.valueEnd - place.valueBegin, replacement);
     }
-    std::string entry = std::string(Trim(key)) + "=" + std::string(value) + std::string(kLineEnd);
+    std::string entry = std::string(Trim(key)) + "=" + std::string(value) + std::string(LINE_END);
     size_t at = place.insertAt;
     if (!place.section) {
-        entry = "[" + std::string(Trim(section)) + "]" + std::string(kLineEnd) + entry;
+        entry = "[" + std::string(Trim(section)) + "]" + std::string(LINE_END) + entry;
         at = bytes.size();
     }
-    if (at > TextStart(bytes) && !EndsLine(bytes, at)) entry = std::string(kLineEnd) + entry;
+    if (at > TextStart(bytes) && !EndsLine(bytes, at)) entry = std::string(LINE_END) + entry;
     return out.insert(at, entry);
 }
 
@@ -228,7 +228,7 @@ size_t ProfileReadText(const char* section, const char* key, const char* def, ch
 int ProfileReadInt(const char* section, const char* key, int def, const char* path) {
     std::string value;
     if (!ReadValue(section, key, path, &value) || value.empty()) return def;
-    return ProfileParseInt(std::string_view(value).substr(0, kIntTextLimit));
+    return ProfileParseInt(std::string_view(value).substr(0, INT_TEXT_LIMIT));
 }
 
 bool ProfileWriteText(const char* section, const char* key, const char* value, const char* path) {

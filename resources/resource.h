@@ -30,7 +30,7 @@
 #define IDC_CLEAR_RANGE 1024
 #define IDC_RANGE_END 1025
 
-// Settings dialog 104 ("ｷｬﾝｾﾙ" is IDCANCEL)
+// Settings dialog IDD_SETTINGS ("ｷｬﾝｾﾙ" is IDCANCEL)
 #define IDC_SET_BODY_MODE 1014
 #define IDC_SET_NAME_MODE 1015
 #define IDC_SET_BODY_COLOUR 1016
@@ -43,7 +43,7 @@
 #define IDC_SET_MAIL_OUTPUT 1023
 #define IDC_SET_CSS_MODE 1024
 
-// Menu 102
+// Menu IDR_MAIN_MENU
 #define IDM_SETTINGS 40001
 #define IDM_VERSION 40002
 #define IDM_LOAD_CHECK_FILE 40003

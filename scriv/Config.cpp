@@ -5,11 +5,13 @@
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
 #include "platform/Profile.h"
+#include "scriv/Config.h"
+#include "scriv/Rotation.h"
 #include "scriv/Scriv.h"
 #include "scriv/ScrivState.h"
 
 namespace {
-const char kSection[] = "TRACE";
+const char SECTION[] = "TRACE";
 
 // a followed by b into a path field, cut to the field's 259 bytes.
 void Join(char (&out)[SCRIV_PATH_SIZE], const char* a, const char* b) {
@@ -19,16 +21,16 @@ void Join(char (&out)[SCRIV_PATH_SIZE], const char* a, const char* b) {
     out[n] = '\0';
 }
 
-const int kDefaultGenerations = 3;
-const int kDefaultKilobytes = 512;
+const int DEFAULT_GENERATIONS = 3;
+const int DEFAULT_KILOBYTES = 512;
 }  // namespace
 
-int32_t GenerationsFromIni(int value) { return value >= 0 && value <= 99 ? value : kDefaultGenerations; }
+int32_t GenerationsFromIni(int value) { return value >= 0 && value <= 99 ? value : DEFAULT_GENERATIONS; }
 
 // The limit leaves a kilobyte of room below the configured size, except for
 // the smallest size of one kilobyte.
 uint32_t SizeLimitFromIni(int value) {
-    uint32_t limit = value <= 0 || value > 10240 ? kDefaultKilobytes * 1024u : static_cast<uint32_t>(value) * 1024u;
+    uint32_t limit = value <= 0 || value > 10240 ? DEFAULT_KILOBYTES * 1024u : static_cast<uint32_t>(value) * 1024u;
     if (value > 1) limit -= 1024;
     return limit;
 }
@@ -44,11 +46,11 @@ void LoadConfig(const char* iniPath) {
     else
         Join(s.iniPath, s.startDir, "Scriv.ini");
 
-    s.generations = GenerationsFromIni(ProfileReadInt(kSection, "GENERAL", kDefaultGenerations, s.iniPath));
-    s.sizeLimit = SizeLimitFromIni(ProfileReadInt(kSection, "MAXSIZE", kDefaultKilobytes, s.iniPath));
-    ProfileReadText(kSection, "PATH", "", s.logPath, sizeof s.logPath, s.iniPath);
+    s.generations = GenerationsFromIni(ProfileReadInt(SECTION, "GENERAL", DEFAULT_GENERATIONS, s.iniPath));
+    s.sizeLimit = SizeLimitFromIni(ProfileReadInt(SECTION, "MAXSIZE", DEFAULT_KILOBYTES, s.iniPath));
+    ProfileReadText(SECTION, "PATH", "", s.logPath, sizeof s.logPath, s.iniPath);
     if (s.logPath[0] == '\0') Join(s.logPath, s.startDir, "trace.log");
-    s.logLevel = ProfileReadInt(kSection, "LOGLEVEL", 1, s.iniPath);
+    s.logLevel = ProfileReadInt(SECTION, "LOGLEVEL", 1, s.iniPath);
     if (s.generations == 0) s.logLevel = -1;  // logging switched off
 }
 

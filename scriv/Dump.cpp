@@ -7,6 +7,8 @@
 #include "platform/Sjis.h"
 #include "scriv/Scriv.h"
 #include "scriv/ScrivDump.h"
+#include "scriv/LogFile.h"
+#include "scriv/Rotation.h"
 #include "scriv/ScrivState.h"
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "platform/Platform.h"
 #include "scriv/Scriv.h"
+#include "scriv/LogFile.h"
 #include "scriv/ScrivState.h"
 
 const char* LogFilePath() {

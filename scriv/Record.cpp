@@ -4,15 +4,13 @@
 
 #include "platform/Platform.h"
 #include "scriv/Scriv.h"
+#include "scriv/LogFile.h"
+#include "scriv/Rotation.h"
 #include "scriv/ScrivState.h"
-
-ScrivState scrivState;
-
-void ScrivResetState() { memset(&scrivState, 0, sizeof scrivState); }
 
 namespace {
 
-const size_t kIndent = 26;  // one more than the width of the time stamp
+const size_t INDENT = 26;  // one more than the width of the time stamp
 
 // Restores the caller's last-error value however the record ends.
 class LastErrorKept {
@@ -45,7 +43,7 @@ int WriteRecord(int kind, const char* first, const char* second, uint32_t errorC
     for (size_t i = 0; i < 4; ++i) {
         if (!items[i] || !items[i][0]) continue;
         if (i > 0) body += '\n';
-        body.append(kIndent, ' ');
+        body.append(INDENT, ' ');
         body += items[i];
     }
     body += "\n\n";

@@ -4,7 +4,7 @@
 
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
-#include "platform/Sjis.h"
+#include "scriv/Rotation.h"
 #include "scriv/ScrivState.h"
 
 // Generation i of "C:\logs\trace.log" is "C:\logs\trace0i.log" (at least two
@@ -14,13 +14,7 @@
 // name another file.
 std::string GenerationName(const char* logPath, int generation) {
     if (generation == 0) return logPath;
-    const size_t length = strlen(logPath);
-    size_t dot = length;
-    for (size_t i = FileNameStart(logPath); i < length; ++i) {
-        const unsigned char b = static_cast<unsigned char>(logPath[i]);
-        if (b == '.') dot = i;
-        if (sjis::IsLead(b) && i + 1 < length) ++i;
-    }
+    const size_t dot = ExtensionStart(logPath);
     char number[16];
     snprintf(number, sizeof number, "%02d", generation);
     std::string name = std::string(logPath, dot) + number + (logPath + dot);

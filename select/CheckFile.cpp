@@ -10,7 +10,8 @@
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/FileOpenSave.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
+#include "ui/SaveBeside.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
 
@@ -92,11 +93,6 @@ void SetMarks(DialogPort& dialog, int list, int i, unsigned char mark, int32_t& 
 }  // namespace
 
 int SaveCheckFile(const char* outputPath) {
-    char path[PATH_BUFFER_SIZE];
-    if (!ReplaceExtension(outputPath, CHECK_FILE_ENDING, path, sizeof path)) {
-        Scriv(0, 0, LOG_WRITE_OPEN, SOURCE_HARVO, __LINE__);
-        return 1;
-    }
     CheckMarks marks = {};
     for (int i = 0; i < MAX_POSTS; ++i) {
         marks.main[i] = postTable[i].mainCheck != 0;
@@ -108,12 +104,6 @@ int SaveCheckFile(const char* outputPath) {
     const unsigned char lengthBytes[4] = {static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
                                           static_cast<unsigned char>(length >> 16),
                                           static_cast<unsigned char>(length >> 24)};
-
-    plat::ReplacingFile file(path);
-    if (!file.IsOpen()) {
-        Scriv(0, plat::GetLastErrorCode(), LOG_WRITE_OPEN, SOURCE_HARVO, __LINE__);
-        return 1;
-    }
     const struct {
         const void* data;
         size_t size;
@@ -122,14 +112,11 @@ int SaveCheckFile(const char* outputPath) {
                  {marks.sub, sizeof marks.sub, LOG_WRITE_SUB},
                  {lengthBytes, sizeof lengthBytes, LOG_WRITE_LENGTH},
                  {marks.identity, length, LOG_WRITE_IDENTITY}};
-    for (const auto& part : parts) {
-        if (!file.Write(part.data, part.size)) {
-            Scriv(0, plat::GetLastErrorCode(), part.failure, SOURCE_HARVO, __LINE__);
-            return 1;
-        }
-    }
-    // The file could not be put in place: as good as not opened.
-    if (!file.Commit()) Scriv(0, plat::GetLastErrorCode(), LOG_WRITE_OPEN, SOURCE_HARVO, __LINE__);
+    SaveBesidePage(outputPath, CHECK_FILE_ENDING, LOG_WRITE_OPEN, __LINE__, [&](plat::ReplacingFile& file) {
+        for (const auto& part : parts)
+            if (!file.Write(part.data, part.size)) return part.failure;
+        return static_cast<const char*>(nullptr);
+    });
     return 1;
 }
 

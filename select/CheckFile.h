@@ -16,8 +16,9 @@ const int CHECK_FILE_IDENTITY_MAX = 256;
 // (its extension replaced by ".chk"). Failures are logged only. Returns 1.
 int SaveCheckFile(const char* outputPath);
 
-// Menu 40003: restores the marks of both lists and of the post table from a
-// check file the user chooses, when its title is that of the loaded thread.
+// Menu IDM_LOAD_CHECK_FILE: restores the marks of both lists and of the post
+// table from a check file the user chooses, when its title is that of the
+// loaded thread.
 // 1 when applied or when the user cancelled, 0 on any failure (the lists and
 // the post table then stay as they were).
 int LoadCheckFile(DialogPort& dialog);

@@ -4,7 +4,7 @@
 #include "scriv/Scriv.h"
 #include "select/DecimalNumber.h"
 #include "select/SelectTexts.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

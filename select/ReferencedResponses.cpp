@@ -4,10 +4,9 @@
 
 #include "resources/resource.h"
 #include "select/DecimalNumber.h"
-#include "select/RowMarks.h"
 #include "select/SelectTexts.h"
 #include "settings/ProgramIni.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

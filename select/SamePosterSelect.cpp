@@ -3,9 +3,8 @@
 #include <cstring>
 
 #include "resources/resource.h"
-#include "select/RowMarks.h"
 #include "select/SelectTexts.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

@@ -7,13 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "settings/FileOpenSave.h"
 
 namespace {
 
 const char TITLE[] = "ファイルを選んでください。";
-const UINT SHIFT_JIS = 932;
 static_assert(FNERR_BUFFERTOOSMALL == CHOOSER_NAME_TOO_LONG, "one code for a name too long");
 
 int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool save) {
@@ -53,7 +52,7 @@ int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool sav
     // than hand on a name that is not the one chosen.
     BOOL lossy = FALSE;
     const int bytes =
-        WideCharToMultiByte(SHIFT_JIS, WC_NO_BEST_FIT_CHARS, name.data(), -1, nullptr, 0, nullptr, &lossy);
+        WideCharToMultiByte(SHIFT_JIS_CODE_PAGE, WC_NO_BEST_FIT_CHARS, name.data(), -1, nullptr, 0, nullptr, &lossy);
     if (lossy || bytes <= 0) {
         SetLastError(FNERR_INVALIDFILENAME);
         return 0;

@@ -17,7 +17,6 @@ char outputChooserPath[PATH_BUFFER_SIZE];
 namespace {
 const char LOG_CHOOSER_FAILED[] = "ERROR:FileOpenDlg()";
 const char PAGE_MARK[] = ".htm";
-const char PAGE_ENDING[] = ".html";
 }  // namespace
 
 void LogChooserFailure(const char* sourceFile, unsigned line) {

@@ -5,8 +5,12 @@
 
 #include <cstdint>
 
-#include "threadlog/PostTable.h"
+#include "platform/Platform.h"
 #include "ui/DialogPort.h"
+
+// The page's ending: the output chooser adds it to a name without ".htm", and
+// the convert command gives it to the thread log's name when the box is empty.
+const char PAGE_ENDING[] = ".html";
 
 // The choosers' filters: pairs of description and pattern, closed by a second zero.
 extern const char THREAD_LOG_FILTER[];
@@ -21,10 +25,10 @@ const uint32_t CHOOSER_NAME_TOO_LONG = 0x3003;
 extern char threadLogChooserPath[PATH_BUFFER_SIZE];
 extern char outputChooserPath[PATH_BUFFER_SIZE];
 
-// Button 1003: the open-file chooser for a thread log into the thread log box.
+// Button IDC_CHOOSE_LOG: the open-file chooser for a thread log into the thread log box.
 // 1 when a file was chosen, else 0.
 int ChooseThreadLog(DialogPort& dialog);
-// Button 1008: the save-file chooser for the page into the output file box,
+// Button IDC_CHOOSE_OUTPUT: the save-file chooser for the page into the output file box,
 // ".html" added when ".htm" stands nowhere in the path. 1 when a file was
 // chosen, else 0.
 int ChooseOutputFile(DialogPort& dialog);

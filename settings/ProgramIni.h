@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "threadlog/PostTable.h"
+#include "platform/Platform.h"
 
 const int INI_TEXT_SIZE = 256;  // a text setting holds at most 255 bytes
 
@@ -33,7 +33,11 @@ struct TextSetting {
     const char* def;
 };
 
-const IntSetting SETTING_KIND = {"EXCHANGE", "KIND", 0};  // 1 name colour, 99 style sheet, else body colour
+const IntSetting SETTING_KIND = {"EXCHANGE", "KIND", 0};
+// The output modes "KIND" names; any value but 1 and 99 is the body colour mode.
+const int KIND_BODY_COLOUR = 0;
+const int KIND_NAME_COLOUR = 1;
+const int KIND_STYLE_SHEET = 99;
 const IntSetting SETTING_MAIL_OUTPUT = {"EXCHANGE", "MAIL_OUTPUT", 0};
 const IntSetting SETTING_REDAT = {"EXCHANGE", "REDAT", 0};
 const TextSetting SETTING_TEXT_COLOUR = {"COLOR", "TEXT", ""};

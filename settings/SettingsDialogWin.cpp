@@ -3,11 +3,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/SettingsForm.h"
 #include "settings/SettingsTexts.h"
+#include "ui/ControlsWin.h"
 #include "ui/SourceNames.h"
 
 namespace {
@@ -24,22 +25,6 @@ namespace {
 
 void LogFailure(const char* message, unsigned line) {
     Scriv(0, GetLastError(), message, SOURCE_SET_CONFIG, line);
-}
-
-// GetDlgItem does not set the last error on every system: cleared first, a
-// missing control is never logged with an earlier call's code.
-HWND FindControl(HWND dialog, int id) {
-    SetLastError(ERROR_SUCCESS);
-    return GetDlgItem(dialog, id);
-}
-
-void SetText(HWND dialog, int id, const char* text) { SetDlgItemTextW(dialog, id, ToWide(text).c_str()); }
-
-void GetText(HWND dialog, int id, char (&out)[INI_TEXT_SIZE]) {
-    HWND control = GetDlgItem(dialog, id);
-    std::vector<wchar_t> text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
-    FromWide(text.data(), out, sizeof out);
 }
 
 bool IsTicked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -67,8 +52,8 @@ int LoadSettingsIntoDialog(HWND dialog) {
         return 0;
     }
     SendMessageW(mode, BM_SETCHECK, BST_CHECKED, 0);
-    SetText(dialog, IDC_SET_BODY_COLOUR, form.bodyColour);
-    SetText(dialog, IDC_SET_NAME_COLOUR, form.nameColour);
+    SetControlText(dialog, IDC_SET_BODY_COLOUR, form.bodyColour);
+    SetControlText(dialog, IDC_SET_NAME_COLOUR, form.nameColour);
     if (!CheckDlgButton(dialog, IDC_SET_REWRITE_DAT, form.rewriteDat ? BST_CHECKED : BST_UNCHECKED))
         LogFailure(LOG_CHECK_DLG_BUTTON, __LINE__);
     if (!CheckDlgButton(dialog, IDC_SET_MAIL_OUTPUT, form.mailOutput ? BST_CHECKED : BST_UNCHECKED))
@@ -86,8 +71,8 @@ int SaveSettingsFromDialog(HWND dialog) {
     form.modeButton = IsTicked(dialog, IDC_SET_NAME_MODE) ? IDC_SET_NAME_MODE
                       : IsTicked(dialog, IDC_SET_CSS_MODE) ? IDC_SET_CSS_MODE
                                                             : IDC_SET_BODY_MODE;
-    GetText(dialog, IDC_SET_BODY_COLOUR, form.bodyColour);
-    GetText(dialog, IDC_SET_NAME_COLOUR, form.nameColour);
+    GetControlText(dialog, IDC_SET_BODY_COLOUR, form.bodyColour, sizeof form.bodyColour);
+    GetControlText(dialog, IDC_SET_NAME_COLOUR, form.nameColour, sizeof form.nameColour);
     form.rewriteDat = IsTicked(dialog, IDC_SET_REWRITE_DAT);
     form.mailOutput = IsTicked(dialog, IDC_SET_MAIL_OUTPUT);
     return WriteSettingsForm(form);
@@ -115,7 +100,7 @@ int ChooseColourFor(HWND dialog, int button) {
         char text[8];
         snprintf(text, sizeof text, COLOUR_TEXT_FORMAT, GetRValue(choice.rgbResult), GetGValue(choice.rgbResult),
                  GetBValue(choice.rgbResult));
-        SetText(dialog, body ? IDC_SET_BODY_COLOUR : IDC_SET_NAME_COLOUR, text);
+        SetControlText(dialog, body ? IDC_SET_BODY_COLOUR : IDC_SET_NAME_COLOUR, text);
         seed = choice.rgbResult;
     } else if (const DWORD code = CommDlgExtendedError()) {
         ScrivEx(0, code, LOG_CHOOSE_COLOR, nullptr);

@@ -1,4 +1,4 @@
-// The settings dialog (resource 104) and its colour choosers.
+// The settings dialog (IDD_SETTINGS) and its colour choosers.
 #pragma once
 
 #include <windows.h>

@@ -9,10 +9,6 @@
 
 namespace {
 
-const int KIND_BODY_COLOUR = 0;
-const int KIND_NAME_COLOUR = 1;
-const int KIND_STYLE_SHEET = 99;
-
 // Logs a failed write at once, with the last error of the failing call.
 bool Write(const char* section, const char* key, const char* value, const char* failure) {
     if (WriteIniText(section, key, value)) return true;

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "scriv/Scriv.h"
 #include "settings/SettingsTexts.h"
 #include "settings/VersionText.h"

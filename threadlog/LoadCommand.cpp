@@ -4,7 +4,7 @@
 
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogTexts.h"
 #include "ui/TargetLists.h"
@@ -15,7 +15,7 @@ const char STATUS_LOADED[] = "ファイル読み込み完了";
 const char STATUS_READ_FAILED[] = "ファイル読み込みエラー";
 }  // namespace
 
-int LoadCommand(DialogPort& dialog) {
+int LoadThreadLog(DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     dialog.SetText(IDC_OUTPUT_PATH, "");
     // Room for one byte more than a path may hold: a longer text is refused

@@ -4,4 +4,4 @@
 
 // "ファイル\n読み込み": loads the thread log named in the thread log box into the
 // post table and both target lists.
-int LoadCommand(DialogPort& dialog);
+int LoadThreadLog(DialogPort& dialog);

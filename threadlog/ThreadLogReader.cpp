@@ -11,6 +11,9 @@
 
 namespace {
 
+// The line being read; only the reader sees it.
+char lineBuffer[LINE_BUFFER_SIZE];
+
 const size_t LINE_LIMIT = LINE_BUFFER_SIZE - 1;  // a line that reaches this many bytes is dropped
 const size_t CHUNK_SIZE = 64 * 1024;
 const int FIELD_COUNT = 5;

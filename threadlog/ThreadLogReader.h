@@ -1,7 +1,9 @@
 // The thread log reader: one post per line, fields separated by "<>".
 #pragma once
 
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
+
+const int LINE_BUFFER_SIZE = 10240;  // a line of the file, its line feed taken off, with a terminating zero
 
 // Clears the post table once the file at path is open and fills it, line i
 // into record i, at most MAX_READ_LINES lines. Returns 0 when there is no path

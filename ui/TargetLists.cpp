@@ -100,8 +100,8 @@ int FillSubList(DialogPort& dialog) { return FillList(dialog, IDC_SUB_LIST, SubL
 int ReadCheckStates(DialogPort& dialog) {
     if (!FindControl(dialog, IDC_MAIN_LIST, __LINE__) || !FindControl(dialog, IDC_SUB_LIST, __LINE__)) return 0;
     for (int i = 0; i < MAX_POSTS; ++i) {
-        postTable[i].mainCheck = dialog.RowStateImage(IDC_MAIN_LIST, i) - 1;
-        postTable[i].subCheck = dialog.RowStateImage(IDC_SUB_LIST, i) - 1;
+        postTable[i].mainCheck = MarkOfStateImage(dialog.RowStateImage(IDC_MAIN_LIST, i));
+        postTable[i].subCheck = MarkOfStateImage(dialog.RowStateImage(IDC_SUB_LIST, i));
     }
     return 1;
 }

@@ -7,11 +7,16 @@
 
 #include <cstddef>
 
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/DialogPort.h"
 
 const int STATE_IMAGE_UNCHECKED = 1;
 const int STATE_IMAGE_CHECKED = 2;
+// A row's mark. A row that does not exist (state image 0, before any load)
+// reads as marked: -1, not 0.
+inline int MarkOfStateImage(int stateImage) { return stateImage - 1; }
+inline bool IsMarked(int stateImage) { return MarkOfStateImage(stateImage) != 0; }
+
 const unsigned LIST_STYLE_GRID_AND_CHECKS = 0x1 | 0x4;  // grid lines, check boxes
 
 int SetListStyles(DialogPort& dialog);

@@ -11,7 +11,7 @@
 #include "select/CheckFile.h"
 #include "tests/fuzz/FuzzDialog.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "resources/resource.h"
 #include "tests/support/MemoryDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 inline MemoryDialog& LoadedDialog() {
     static MemoryDialog dialog = [] {

@@ -16,7 +16,7 @@
 #include "settings/ProgramIni.h"
 #include "tests/fuzz/FuzzDialog.h"
 #include "tests/fuzz/FuzzSupport.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

@@ -9,6 +9,7 @@
 
 #include "platform/PathSplit.h"
 #include "platform/Sjis.h"
+#include "scriv/Rotation.h"
 #include "scriv/ScrivState.h"
 #include "tests/fuzz/FuzzSupport.h"
 

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "tests/fuzz/FuzzSupport.h"
-#include "threadlog/PostTable.h"
+#include "tests/support/TestText.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogRewriter.h"
 #include "ui/TargetLists.h"
@@ -51,8 +52,6 @@ void FillBehind(const Text& t) {
     const size_t start = strlen(t.text) + 1;
     memcpy(t.text + start, filler.data(), t.width - start);
 }
-
-std::string Cut(const std::string& text, size_t width) { return text.substr(0, width - 1); }
 
 // The lines the reader takes: those ended by a line feed, without their NUL
 // bytes, at most MAX_READ_LINES; a line of LINE_BUFFER_SIZE - 1 bytes or more

@@ -4,7 +4,6 @@
 // is as it was or wholly new, no temporary file stays behind, and the result,
 // the status line and the log say what happened.
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -17,102 +16,37 @@
 #include "settings/SettingsForm.h"
 #include "threadlog/LoadCommand.h"
 #include "tests/html/HtmlFixture.h"
+#include "tests/support/FaultSweep.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
-using Fault = FaultyFiles::Fault;
 
-const char kThread[] =
+const char THREAD[] =
     "名無し<>sage<>2009/01/01 ID:aaa<>一つ目<>スレタイ\n"
     "名無し </b>◆trip <b><><>2009/01/02 ID:bbb<>二つ目<>\n"
     "名無し<><>2009/01/03 ID:aaa<>三つ目 &gt;&gt;1<>\n"
     "名無し<><>2009/01/04 ID:ccc<>四つ目<>\n";
-const std::string kOld = "the file of an earlier run\r\n";
-const uint32_t kInjected = FaultyFiles::INJECTED_ERROR;
+const std::string OLD = "the file of an earlier run\r\n";
+const uint32_t INJECTED = FaultyFiles::INJECTED_ERROR;
 // Calls made only to put a written file in place: one that fails leaves a target as it was.
-const unsigned kReplacing = FaultyFiles::Flush | FaultyFiles::Move;
+const unsigned REPLACING = FaultyFiles::Flush | FaultyFiles::Move;
 
-struct Outcome {
-    Fault fault;
-    int result;
-    unsigned failedOps;  // FaultyFiles::Op bits
-};
-
-bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
-
-class HardeningTest : public LoadedThreadTest {
+class HardeningTest : public ProgramTest {
 protected:
-    static const int kLongRun = 10;
-
     void SetUp() override {
-        LoadedThreadTest::SetUp();
-        Load(kThread);
+        ProgramTest::SetUp();
+        Load(THREAD);
         Tick(IDC_MAIN_LIST, {1, 3});
         Tick(IDC_SUB_LIST, {2, 3, 999});
-    }
-
-    struct Swept {
-        int calls;  // file operations of a run without a fault
-        int runs;   // runs with a fault
-    };
-
-    // Runs prepare, then run with the Nth file operation failing, then check,
-    // for N = 1, 2, 3 ... until a run makes no call fail; stops at the first
-    // run that breaks a check. A file written piece by piece in a long run of
-    // writes (the reduced thread log: two per line) is made to fail at its
-    // first two writes and its last only: those between take the path of the
-    // second, and the sweep stays quick under Wine.
-    Swept Sweep(Fault fault, const std::function<void()>& prepare, const std::function<int()>& run,
-                const std::function<void(const Outcome&)>& check) {
-        std::vector<unsigned> kinds;  // of the calls of a run without a fault
-        prepare();
-        {
-            FaultyFiles probe(INT_MAX, Fault::Transient);
-            run();
-            kinds = probe.kinds();
-        }
-        const int calls = static_cast<int>(kinds.size());
-        auto isWrite = [&](int n) { return n <= calls && kinds[n - 1] == FaultyFiles::Write; };
-        std::vector<bool> skipped(calls + 2, false);
-        for (int first = 1; first <= calls;) {
-            int last = first;  // of the writes from first on, or first itself
-            while (isWrite(first) && isWrite(last + 1)) ++last;
-            if (last - first + 1 > kLongRun)
-                for (int n = first + 2; n < last; ++n) skipped[n] = true;
-            first = last + 1;
-        }
-        const bool failedBefore = HasFailure();
-        int runs = 0;
-        for (int n = 1;; ++n) {
-            if (skipped[n]) continue;
-            prepare();
-            Outcome outcome{fault, 0, 0};
-            {
-                FaultyFiles faults(n, fault);
-                outcome.result = run();
-                if (!faults.fired()) {
-                    EXPECT_EQ(n, calls + 1) << "the same calls in every run";
-                    return {calls, runs};
-                }
-                const std::vector<unsigned>& failed = faults.kinds();
-                for (size_t i = n - 1; i < (fault == Fault::Transient ? n : failed.size()); ++i)
-                    outcome.failedOps |= failed[i];
-            }
-            ++runs;
-            SCOPED_TRACE((fault == Fault::Transient ? "transient fault at call " : "persistent fault from call ") +
-                         std::to_string(n) + ", failed kinds " + std::to_string(outcome.failedOps));
-            check(outcome);
-            if (HasFailure() && !failedBefore) return {calls, runs};
-        }
     }
 
     // Back to the start of a run: the targets with their old bytes, no
     // temporary file, an empty log with a fresh count.
     void Reset(const std::vector<std::string>& targets) {
         for (const std::string& target : targets) {
-            WriteBytes(target, kOld);
+            WriteBytes(target, OLD);
             std::filesystem::remove(target + "~tmp");
         }
         std::filesystem::remove(LogPath());
@@ -135,7 +69,7 @@ protected:
     void ExpectOnlyTheInjectedCode() {
         for (const std::string& record : Records()) {
             const bool hasCode = record.find("GetLastError") != std::string::npos;
-            EXPECT_TRUE(!hasCode || record.find(Code(kInjected)) != std::string::npos) << record;
+            EXPECT_TRUE(!hasCode || record.find(Code(INJECTED)) != std::string::npos) << record;
         }
     }
 
@@ -158,8 +92,8 @@ protected:
     std::string Redat() const { return dir_.File("page_RE.dat"); }
 };
 
-const char kCheckFileFailure[] = "ERROR|Harvo.cpp|チェックレスファイル書き込み Error：";
-const char kRedatFailure[] = "ERROR|Harvo.cpp|datファイル再書き込み Error：fopen()";
+const char CHECK_FILE_FAILURE[] = "ERROR|Harvo.cpp|チェックレスファイル書き込み Error：";
+const char REDAT_FAILURE[] = "ERROR|Harvo.cpp|datファイル再書き込み Error：fopen()";
 
 TEST_F(HardeningTest, ConversionInEachMode) {
     const std::vector<std::string> targets = {Page(), Chk(), Redat()};
@@ -181,7 +115,7 @@ TEST_F(HardeningTest, ConversionInEachMode) {
         pages[mode] = ReadBytes(Page());
         chk = ReadBytes(Chk());
         redat = ReadBytes(Redat());
-        ASSERT_NE(pages[mode], kOld);
+        ASSERT_NE(pages[mode], OLD);
         ASSERT_TRUE(mode == 0 || pages[mode] != pages[0]);
     }
     Reset(targets);
@@ -191,36 +125,36 @@ TEST_F(HardeningTest, ConversionInEachMode) {
         WriteProgramIni("[EXCHANGE]\r\nKIND=" + std::to_string(mode) + "\r\nREDAT=1\r\n");
         for (Fault fault : {Fault::Transient, Fault::Persistent}) {
             SCOPED_TRACE("KIND=" + std::to_string(mode));
-            const Swept swept = Sweep(fault, [&] { Reset(targets); }, convert, [&](const Outcome& o) {
+            const Swept swept = SweepFaults(fault, [&] { Reset(targets); }, convert, [&](const Outcome& o) {
                 const std::string page = ReadBytes(Page()), newChk = ReadBytes(Chk()), newRedat = ReadBytes(Redat());
                 // A program INI that could not be read has its defaults: the
                 // body colour mode, and no reduced thread log.
                 const bool iniUnread = o.failedOps & (FaultyFiles::Open | FaultyFiles::Read);
-                EXPECT_TRUE(page == kOld || page == pages[mode] || (iniUnread && page == pages[0]))
+                EXPECT_TRUE(page == OLD || page == pages[mode] || (iniUnread && page == pages[0]))
                     << page.size() << " bytes";
-                EXPECT_TRUE(newChk == kOld || newChk == chk) << newChk.size() << " bytes";
-                EXPECT_TRUE(newRedat == kOld || newRedat == redat) << newRedat.size() << " bytes";
-                EXPECT_EQ(o.result, page == kOld ? 0 : 1);
+                EXPECT_TRUE(newChk == OLD || newChk == chk) << newChk.size() << " bytes";
+                EXPECT_TRUE(newRedat == OLD || newRedat == redat) << newRedat.size() << " bytes";
+                EXPECT_EQ(o.result, page == OLD ? 0 : 1);
                 EXPECT_EQ(dialog_.texts[IDC_STATUS], o.result ? "変換完了" : "HTMLファイルへの変換に失敗しました");
                 if (!o.result) {
-                    EXPECT_EQ(newChk, kOld) << "nothing follows a page not written";
-                    EXPECT_EQ(newRedat, kOld);
+                    EXPECT_EQ(newChk, OLD) << "nothing follows a page not written";
+                    EXPECT_EQ(newRedat, OLD);
                 }
                 ExpectNoLeftovers(o, before);
                 if (o.fault == Fault::Persistent) return;
                 // One call failed: one step at most was lost, and its record tells.
                 ExpectOnlyTheInjectedCode();
-                EXPECT_TRUE(!(o.failedOps & kReplacing) || page == kOld || newChk == kOld || newRedat == kOld);
+                EXPECT_TRUE(!(o.failedOps & REPLACING) || page == OLD || newChk == OLD || newRedat == OLD);
                 if (!o.result) {
                     EXPECT_EQ(CountRecords("TRACE|ERROR:fopen()|出力ファイルオープンエラー") +
-                                  CountRecords("ERROR|ERROR:fwrite()|出力ファイル書き込みエラー|" + Code(kInjected)),
+                                  CountRecords("ERROR|ERROR:fwrite()|出力ファイル書き込みエラー|" + Code(INJECTED)),
                               1);
                     return;
                 }
-                EXPECT_LE((newChk == kOld) + (newRedat == kOld), 1);
-                EXPECT_EQ(CountRecords(kCheckFileFailure), newChk == kOld ? 1 : 0);
-                const int redatRecords = CountRecords(kRedatFailure);
-                EXPECT_TRUE(newRedat == kOld ? redatRecords == 1 || (iniUnread && redatRecords == 0) : redatRecords == 0);
+                EXPECT_LE((newChk == OLD) + (newRedat == OLD), 1);
+                EXPECT_EQ(CountRecords(CHECK_FILE_FAILURE), newChk == OLD ? 1 : 0);
+                const int redatRecords = CountRecords(REDAT_FAILURE);
+                EXPECT_TRUE(newRedat == OLD ? redatRecords == 1 || (iniUnread && redatRecords == 0) : redatRecords == 0);
             });
             EXPECT_GT(swept.calls, 2000) << "every line of the reduced thread log is a write";
             RecordSwept("conversion_KIND" + std::to_string(mode), fault, swept);
@@ -233,20 +167,20 @@ TEST_F(HardeningTest, CheckFileSave) {
     Reset({Chk()});
     ASSERT_EQ(SaveCheckFile(Page().c_str()), 1);
     const std::string chk = ReadBytes(Chk());
-    ASSERT_NE(chk, kOld);
+    ASSERT_NE(chk, OLD);
     Reset({Chk()});
     const std::set<std::string> before = FolderNames(dir_.path());
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-        const Swept swept = Sweep(fault, [&] { Reset({Chk()}); }, [&] { return SaveCheckFile(Page().c_str()); },
+        const Swept swept = SweepFaults(fault, [&] { Reset({Chk()}); }, [&] { return SaveCheckFile(Page().c_str()); },
                                 [&](const Outcome& o) {
                                     const std::string now = ReadBytes(Chk());
-                                    EXPECT_TRUE(now == kOld || now == chk) << now.size() << " bytes";
+                                    EXPECT_TRUE(now == OLD || now == chk) << now.size() << " bytes";
                                     EXPECT_EQ(o.result, 1) << "failures are logged only";
                                     ExpectNoLeftovers(o, before);
                                     if (o.fault == Fault::Persistent) return;
                                     ExpectOnlyTheInjectedCode();
-                                    EXPECT_TRUE(!(o.failedOps & kReplacing) || now == kOld);
-                                    EXPECT_EQ(CountRecords(kCheckFileFailure), now == kOld ? 1 : 0);
+                                    EXPECT_TRUE(!(o.failedOps & REPLACING) || now == OLD);
+                                    EXPECT_EQ(CountRecords(CHECK_FILE_FAILURE), now == OLD ? 1 : 0);
                                 });
         EXPECT_EQ(swept.calls, 8) << "open, four writes, flush, close, move";
         EXPECT_EQ(swept.runs, 8);
@@ -279,7 +213,7 @@ TEST_F(HardeningTest, SettingsStore) {
     prepare();
     const std::set<std::string> before = FolderNames(dir_.path());
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-        const Swept swept = Sweep(
+        const Swept swept = SweepFaults(
             fault, prepare, [&] { return WriteSettingsForm(form); },
             [&](const Outcome& o) {
                 const std::string now = ReadBytes(iniPath);
@@ -297,11 +231,11 @@ TEST_F(HardeningTest, SettingsStore) {
                 ExpectOnlyTheInjectedCode();
                 for (int i = 0; i < 5; ++i) {
                     const std::string record = "ERROR|Error：WritePrivateProfileString()|" +
-                                               (failures[i] ? std::string(failures[i]) + "|" : "") + Code(kInjected);
+                                               (failures[i] ? std::string(failures[i]) + "|" : "") + Code(INJECTED);
                     EXPECT_EQ(Logged(record), !(mask >> i & 1)) << newLines[i];
                 }
                 EXPECT_LE(CountRecords("ERROR"), 1);
-                EXPECT_TRUE(!(o.failedOps & kReplacing) || mask != 31);
+                EXPECT_TRUE(!(o.failedOps & REPLACING) || mask != 31);
             });
         EXPECT_EQ(swept.calls, 5 * 9) << "per key a read of four calls and a replacing write of five";
         RecordSwept("settings_store", fault, swept);
@@ -327,18 +261,18 @@ TEST_F(HardeningTest, LoadOfAThreadLog) {
     };
     auto prepare = [&] {
         Reset({});
-        Load(kThread);
+        Load(THREAD);
         Tick(IDC_MAIN_LIST, {1, 3});
         dialog_.texts[IDC_LOG_PATH] = newPath;
     };
-    auto load = [&] { return LoadCommand(dialog_); };
+    auto load = [&] { return LoadThreadLog(dialog_); };
     prepare();
     const std::vector<std::string> oldMain = rows(IDC_MAIN_LIST);
     ASSERT_EQ(load(), 1);
     const std::vector<std::string> newMain = rows(IDC_MAIN_LIST), newSub = rows(IDC_SUB_LIST);
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows[39].cells[3], "40");
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-        const Swept swept = Sweep(fault, prepare, load, [&](const Outcome& o) {
+        const Swept swept = SweepFaults(fault, prepare, load, [&](const Outcome& o) {
             const std::string status = dialog_.texts[IDC_STATUS];
             if (o.result == 1) {
                 EXPECT_EQ(status, "ファイル読み込み完了");
@@ -359,7 +293,7 @@ TEST_F(HardeningTest, LoadOfAThreadLog) {
                 EXPECT_EQ(postTable[0].title[0], '\0');
                 EXPECT_STREQ(loadedLogPath, "");
                 if (o.fault == Fault::Transient) {
-                    EXPECT_TRUE(Logged("ERROR|fread()|datファイル読み込み失敗|" + Code(kInjected)));
+                    EXPECT_TRUE(Logged("ERROR|fread()|datファイル読み込み失敗|" + Code(INJECTED)));
                 }
             }
         });
@@ -375,7 +309,7 @@ TEST_F(HardeningTest, ScrivRecordThatRotates) {
     Init("GENERAL=3\r\nMAXSIZE=1\r\n");
     const std::string live = LogPath(), one = dir_.File("trace01.log"), two = dir_.File("trace02.log");
     const std::string text(1100, 'b');
-    const uint32_t kCallerError = 1234;
+    const uint32_t CALLER_ERROR = 1234;
     const struct {
         const char* name;
         std::function<int()> record;
@@ -394,7 +328,7 @@ TEST_F(HardeningTest, ScrivRecordThatRotates) {
         SCOPED_TRACE(r.name);
         uint32_t lastError = 0;
         auto run = [&] {
-            plat::SetLastErrorCode(kCallerError);
+            plat::SetLastErrorCode(CALLER_ERROR);
             const int result = r.record();
             lastError = plat::GetLastErrorCode();
             return result;
@@ -408,8 +342,8 @@ TEST_F(HardeningTest, ScrivRecordThatRotates) {
         const std::vector<std::string> whole = {"live\r\n", header, moved, "one\r\n", "two\r\n"};
 
         for (Fault fault : {Fault::Transient, Fault::Persistent}) {
-            const Swept swept = Sweep(fault, prepare, run, [&](const Outcome& o) {
-                EXPECT_EQ(lastError, kCallerError);
+            const Swept swept = SweepFaults(fault, prepare, run, [&](const Outcome& o) {
+                EXPECT_EQ(lastError, CALLER_ERROR);
                 std::vector<std::string> found;
                 for (const std::string& path : {live, one, two}) {
                     if (!PathExists(path)) continue;

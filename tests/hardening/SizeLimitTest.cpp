@@ -12,7 +12,7 @@
 #include "html/ConvertCommand.h"
 #include "tests/html/HtmlFixture.h"
 #include "tests/support/ExpectedFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/threadlog/ThreadLogFixture.h"
 
 namespace {
@@ -37,7 +37,7 @@ std::string Post(int i) {
     return "n" + std::to_string(i) + "<><>2009/01/01 ID:i" + std::to_string(i) + "<>b" + std::to_string(i) + "<>";
 }
 
-class SizeLimitTest : public LoadedThreadTest {
+class SizeLimitTest : public ProgramTest {
 protected:
     std::string Status() { return dialog_.texts[IDC_STATUS]; }
     const MemoryDialog::Row& MainRow(int i) { return dialog_.lists[IDC_MAIN_LIST].rows.at(i); }
@@ -103,7 +103,7 @@ TEST_F(SizeLimitTest, LinesOfAMegabyteAndAHundredMegabytesWithoutALineFeed) {
         const std::string path = dir_.File("long.dat");
         WriteLong(path, c.head, c.fill, 'x', c.tail);
         dialog_.texts[IDC_LOG_PATH] = path;
-        ASSERT_EQ(LoadCommand(dialog_), 1);
+        ASSERT_EQ(LoadThreadLog(dialog_), 1);
         std::filesystem::remove(path);
         EXPECT_EQ(Status(), "ファイル読み込み完了");
         EXPECT_EQ(Records(), (std::vector<std::string>{"TRACE|datファイル|" + path,
@@ -203,7 +203,7 @@ TEST_F(SizeLimitTest, DottedJapaneseFoldersAndTheLongestPaths) {
         ClearPostTable();
         WriteBytes(log, Post(0) + "スレタイ\n" + Post(1) + "\n");
         dialog_.texts[IDC_LOG_PATH] = log;
-        ASSERT_EQ(LoadCommand(dialog_), 1);
+        ASSERT_EQ(LoadThreadLog(dialog_), 1);
         EXPECT_EQ(std::string(loadedLogPath), log);
 
         EXPECT_EQ(Convert(""), c.result);

@@ -3,16 +3,16 @@
 
 #include "html/ConvertCommand.h"
 #include "tests/html/HtmlFixture.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
-const char kThread[] =
+const char THREAD[] =
     "名無し<>sage<>2009/01/01 ID:aaa<>一つ目<>スレタイ\n"
     "名無し<><>2009/01/02 ID:bbb<>二つ目<>\n"
     "名無し<><>2009/01/03 ID:aaa<>三つ目<>\n";
 
-class ConvertTest : public LoadedThreadTest {
+class ConvertTest : public ProgramTest {
 protected:
     std::string At(const std::string& name) const { return dir_.File(name); }
     // The box names dir/page.html unless told otherwise.
@@ -26,12 +26,12 @@ protected:
 // The box empty: the page, the check file and the reduced log go beside the
 // thread log, and the box stays empty.
 TEST_F(ConvertTest, DerivesTheNameFromTheLoadedThreadLog) {
-    Load(kThread, "1234.dat");
+    Load(THREAD, "1234.dat");
     WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
     EXPECT_EQ(Convert(""), 1);
     EXPECT_EQ(Status(), "変換完了");
     EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
-    EXPECT_EQ(ReadBytes(At("1234.html")), BodyColourHead("スレタイ") + kFoot);
+    EXPECT_EQ(ReadBytes(At("1234.html")), BodyColourHead("スレタイ") + FOOT);
     EXPECT_EQ(ReadBytes(At("1234.chk")).size(), 2000u + 4 + sizeof "スレタイ");
     EXPECT_TRUE(PathExists(At("1234_RE.dat")));
     EXPECT_TRUE(Logged("TRACE|出力ファイル|" + At("1234.html")));
@@ -39,7 +39,7 @@ TEST_F(ConvertTest, DerivesTheNameFromTheLoadedThreadLog) {
 }
 
 TEST_F(ConvertTest, NamedOutputIsUsedUnchanged) {
-    Load(kThread);
+    Load(THREAD);
     EXPECT_EQ(Convert("page.htm"), 1);
     EXPECT_TRUE(PathExists(At("page.htm")));
     EXPECT_TRUE(PathExists(At("page.chk")));
@@ -50,7 +50,7 @@ TEST_F(ConvertTest, NamedOutputIsUsedUnchanged) {
 // An existing page: "No" writes nothing and does not even read the marks back;
 // "Yes" replaces the page.
 TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
-    Load(kThread);
+    Load(THREAD);
     WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
     for (const char* name : {"page.html", "page.chk", "page_RE.dat"}) WriteBytes(At(name), "old");
     Tick(IDC_MAIN_LIST, {2});
@@ -76,7 +76,7 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
 // "KIND" chooses the writer; both colours are read and logged in every mode;
 // the marks come from the lists at the moment of the conversion.
 TEST_F(ConvertTest, KindChoosesTheWriter) {
-    Load(kThread);
+    Load(THREAD);
     Tick(IDC_MAIN_LIST, {1, 3});
     postTable[1].mainCheck = 1;  // not ticked: the lists decide
     const struct {
@@ -111,7 +111,7 @@ TEST_F(ConvertTest, KindChoosesTheWriter) {
 }
 
 TEST_F(ConvertTest, ReducedLogOnlyWhenRedatIsOne) {
-    Load(kThread);
+    Load(THREAD);
     for (const char* redat : {"0", "2", "-1", "1"}) {
         SCOPED_TRACE(redat);
         WriteProgramIni(std::string("[EXCHANGE]\r\nREDAT=") + redat + "\r\n");
@@ -124,7 +124,7 @@ TEST_F(ConvertTest, ReducedLogOnlyWhenRedatIsOne) {
 // A page that cannot be written leaves no check file and no reduced log, in
 // every output mode: a missing folder, a folder under the page's name.
 TEST_F(ConvertTest, PageNotWrittenLeavesNothingBehind) {
-    Load(kThread);
+    Load(THREAD);
     MakeDir(At("folder.html"));
     for (const char* kind : {"0", "1", "99"}) {
         for (const std::string box : {"missing/page.html", "folder.html"}) {
@@ -159,7 +159,7 @@ TEST_F(ConvertTest, NothingLoadedConvertsNothing) {
 // byte longer), or a name typed into the box.
 TEST_F(ConvertTest, NamesTooLongAreRefused) {
     const std::string stem = std::string(259 - At("").size() - 4, 'p');
-    const std::string log = Load(kThread, stem + ".dat");
+    const std::string log = Load(THREAD, stem + ".dat");
     ASSERT_EQ(log.size(), 259u);
     const std::string typed = At(std::string(300, 't') + ".html");
     for (const std::string& box : {std::string(), typed}) {
@@ -176,7 +176,7 @@ TEST_F(ConvertTest, NamesTooLongAreRefused) {
 // The follow-ups do not undo the page: a check file that cannot be written
 // is logged, and the conversion is still done.
 TEST_F(ConvertTest, CheckFileFailureStillEndsDone) {
-    Load(kThread);
+    Load(THREAD);
     MakeDir(At("page.chk"));
     EXPECT_EQ(Convert(), 1);
     EXPECT_EQ(Status(), "変換完了");

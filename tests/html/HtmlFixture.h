@@ -9,17 +9,11 @@
 #include <vector>
 
 #include "settings/ProgramIni.h"
-#include "tests/scriv/ScrivFixture.h"
-#include "threadlog/PostTable.h"
+#include "tests/support/ProgramFixture.h"
+#include "tests/support/TestText.h"
+#include "posts/PostTable.h"
 
-const char kTitle[] = "スレタイ";
-
-// The lines joined, each ending in CR LF.
-inline std::string Lines(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
+const char TITLE[] = "スレタイ";
 
 inline std::string BodyColourHead(const std::string& title) {
     return Lines({"<html>", "<head>",
@@ -39,15 +33,7 @@ inline std::string StyleSheetHead(const std::string& title) {
                   "<title>" + title + "</title>", "</head>", "<body>",
                   R"(<span class="hvTitle">)" + title + "</span>", "<dl>"});
 }
-const std::string kFoot = Lines({"</dl>", "</body>", "</html>"});
-
-// The names of a folder's files, but the log's, which a failure's record creates.
-inline std::set<std::string> FolderNames(const std::string& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        if (entry.path().filename() != "trace.log") names.insert(entry.path().filename().string());
-    return names;
-}
+const std::string FOOT = Lines({"</dl>", "</body>", "</html>"});
 
 struct TestPost {
     const char* name;
@@ -57,7 +43,7 @@ struct TestPost {
     const char* body;
 };
 // The post of the worked examples.
-constexpr TestPost kAnon = {"Anon", "", "2005/01/01 ID:abc", "abc", "Hi"};
+constexpr TestPost ANON = {"Anon", "", "2005/01/01 ID:abc", "abc", "Hi"};
 
 // Puts a post into the record of post number n, marked as given.
 inline void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
@@ -71,25 +57,13 @@ inline void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
     r.subCheck = subCheck;
 }
 
-class HtmlTest : public ScrivTest {
+class HtmlTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        ClearPostTable();
-        strcpy(postTable[0].title, kTitle);
-        strcpy(savedIniPath_, iniPath);
-        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
-    }
-    void TearDown() override {
-        strcpy(iniPath, savedIniPath_);
-        ClearPostTable();
-        ScrivTest::TearDown();
+        ProgramTest::SetUp();
+        strcpy(postTable[0].title, TITLE);
     }
 
-    void WriteIni(const std::string& bytes) { WriteBytes(iniPath, bytes); }
     std::string PagePath() const { return dir_.File("page.html"); }
     std::string Page() const { return ReadBytes(PagePath()); }
-
-    char savedIniPath_[PATH_BUFFER_SIZE];
 };

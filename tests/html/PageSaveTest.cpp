@@ -18,35 +18,34 @@ namespace {
 
 using PageSaveTest = HtmlTest;
 
-const std::string kOldPage = "<html>the page of an earlier conversion</html>\r\n";
+const std::string OLD_PAGE = "<html>the page of an earlier conversion</html>\r\n";
 
 // The page's file could not be created: a trace record (kind 1, error code 0).
-const std::string kOpenRecord = HeaderLine(" === TRACE === ") + kIndent + "ERROR:fopen()\r\n" + kIndent +
+const std::string OPEN_RECORD = HeaderLine(" === TRACE === ") + INDENT + "ERROR:fopen()\r\n" + INDENT +
                                 "出力ファイルオープンエラー\r\n\r\n";
 // It could not be wholly written and put in place: an error record with the
 // last-error value of the failing call (then the system's text for it).
 std::string WriteRecord(uint32_t code) {
     char codeLine[40];
     snprintf(codeLine, sizeof codeLine, "※ GetLastError=0x%08x\r\n", code);
-    return HeaderLine(" 【  ERROR  】 ") + kIndent + "ERROR:fwrite()\r\n" + kIndent +
-           "出力ファイル書き込みエラー\r\n" + kIndent + codeLine;
+    return HeaderLine(" 【  ERROR  】 ") + INDENT + "ERROR:fwrite()\r\n" + INDENT +
+           "出力ファイル書き込みエラー\r\n" + INDENT + codeLine;
 }
-bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
 
 TEST_F(PageSaveTest, UnwritableTargetsFailAndLeaveNothing) {
-    SetPost(3, kAnon, 1, 0);
+    SetPost(3, ANON, 1, 0);
     MakeDir(dir_.File("folder.html"));
     int (*const writers[])(const char*) = {
         [](const char* p) { return WriteBodyColourHtml(p, "", 0); },
         [](const char* p) { return WriteNameColourHtml(p, "", 0); },
-        [](const char* p) { return WriteStyleSheetHtml(p, 0); },
+        [](const char* p) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 0); },
     };
     const std::set<std::string> before = FolderNames(dir_.path());
     for (auto write : writers) {
         for (const std::string& target : {dir_.File("missing/page.html"), std::string()}) {
             const size_t logged = Log().size();
             EXPECT_EQ(write(target.c_str()), 0) << target;
-            EXPECT_EQ(Log().substr(logged), kOpenRecord) << target;
+            EXPECT_EQ(Log().substr(logged), OPEN_RECORD) << target;
         }
         // A folder of that name is found only when the page is put in its place.
         const size_t logged = Log().size();
@@ -61,7 +60,7 @@ TEST_F(PageSaveTest, UnwritableTargetsFailAndLeaveNothing) {
 TEST_F(PageSaveTest, AFailureAtAnyStepKeepsTheOldPage) {
     const std::string body(4000, 'x');  // a page of about 400 KB, written in several pieces
     for (int n = 1; n <= 100; ++n) SetPost(n, {"name", "", "date ID:id", "id", body.c_str()}, 1, 0);
-    WriteBytes(PagePath(), kOldPage);
+    WriteBytes(PagePath(), OLD_PAGE);
     const std::set<std::string> before = FolderNames(dir_.path());
     const struct {
         FaultyFiles::Op op;
@@ -78,11 +77,11 @@ TEST_F(PageSaveTest, AFailureAtAnyStepKeepsTheOldPage) {
             error = plat::GetLastErrorCode();  // the failing call's, kept through clean-up and log
             EXPECT_TRUE(fault.fired()) << what;
         }
-        EXPECT_EQ(ReadBytes(PagePath()), kOldPage) << what;
+        EXPECT_EQ(ReadBytes(PagePath()), OLD_PAGE) << what;
         EXPECT_EQ(FolderNames(dir_.path()), before) << what;  // no temporary file left
         const std::string record = Log().substr(logged);
         if (step.op == FaultyFiles::Open) {
-            EXPECT_EQ(record, kOpenRecord);
+            EXPECT_EQ(record, OPEN_RECORD);
         } else {
             EXPECT_EQ(error, FaultyFiles::INJECTED_ERROR) << what;
             EXPECT_TRUE(StartsWith(record, WriteRecord(error))) << what << "\n" << record;
@@ -98,7 +97,7 @@ TEST_F(PageSaveTest, AFailureAtAnyStepKeepsTheOldPage) {
 TEST_F(PageSaveTest, ADiskFullPartWayKeepsTheOldPage) {
     const std::string body(4000, 'x');
     for (int n = 1; n <= MAX_POSTS; ++n) SetPost(n, {"name", "", "date ID:id", "id", body.c_str()}, 1, 0);
-    WriteBytes(PagePath(), kOldPage);
+    WriteBytes(PagePath(), OLD_PAGE);
     const std::set<std::string> before = FolderNames(dir_.path());
     const size_t logged = Log().size();
 
@@ -113,7 +112,7 @@ TEST_F(PageSaveTest, ADiskFullPartWayKeepsTheOldPage) {
     signal(SIGXFSZ, savedHandler);
 
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(ReadBytes(PagePath()), kOldPage);
+    EXPECT_EQ(ReadBytes(PagePath()), OLD_PAGE);
     EXPECT_EQ(FolderNames(dir_.path()), before);
     EXPECT_TRUE(StartsWith(Log().substr(logged), WriteRecord(EFBIG)));
 }

@@ -11,8 +11,8 @@ namespace {
 
 using StyleSheetHtmlTest = HtmlTest;
 
-constexpr TestPost kSage = {"Anon", "sage", "2005/01/01 ID:abc", "abc", "Hi"};
-const char kNoIni[] = "";  // no program INI at all
+constexpr TestPost SAGE = {"Anon", "sage", "2005/01/01 ID:abc", "abc", "Hi"};
+const char NO_INI[] = "";  // no program INI at all
 
 TEST_F(StyleSheetHtmlTest, Pages) {
     struct Case {
@@ -22,44 +22,44 @@ TEST_F(StyleSheetHtmlTest, Pages) {
         std::vector<std::string> lines;  // the rows of post 3
     };
     const Case cases[] = {
-        {kNoIni, kAnon, 1, 0, 0, 0,
+        {NO_INI, ANON, 1, 0, 0, 0,
          {"<dt>", R"(<a name="3"> 3 </a>)", R"(<span class="hvName">)", "<b>Anon</b></span>",
           R"( <span class="hvDateId">2005/01/01 ID:abc</span>)", "</dt>", "<dd>",
           R"(<div class="hvTargetText">)", "Hi", "<br></div>", "<br>", "</dd>"}},
-        {"[CSS]\r\nTAG_KIND=1\r\nSELECT_ID=1\r\n", kSage, 1, 0, 2, 1,
+        {"[CSS]\r\nTAG_KIND=1\r\nSELECT_ID=1\r\n", SAGE, 1, 0, 2, 1,
          {R"(<dt class="hvTargetText2">)", R"(<a name="3"> 3 </a>)",
           R"(<a href="mailto:sage"><b>Anon</b></a>)", " sage 2005/01/01 ID:abc</dt>",
           R"(<dd class="hvTargetText2">)", "Hi", "<br><br>", "</dd>"}},
-        {"[css]\r\ntag_kind=1\r\n", kAnon, 0, 1, 0, 0,
+        {"[css]\r\ntag_kind=1\r\n", ANON, 0, 1, 0, 0,
          {R"(<dt class="hvDefHead">)", R"(<a name="3"> 3 </a>)", "", "<b>Anon</b> 2005/01/01 ID:abc</dt>",
           R"(<dd class="hvDefText">)", "Hi", "<br><br>", "</dd>"}},
-        {"[CSS]\r\nTAG_KIND=2\r\n", kAnon, 0, 1, 0, 0,
+        {"[CSS]\r\nTAG_KIND=2\r\n", ANON, 0, 1, 0, 0,
          {R"(<dt class="hvDefHead">)", R"(<a name="3"> 3 </a>)", R"(<span class="hvName">)",
           "<b>Anon</b></span>", R"( <span class="hvDateId">2005/01/01 ID:abc</span>)", "</dt>",
           R"(<dd class="hvDefText">)", R"(<div class="hvDefText">)", "Hi", "<br></div>", "<br>", "</dd>"}},
-        {"[CSS]\r\nTAG_KIND=2\r\nTARGET_TEXT=\r\n", kSage, 1, 1, 0, 1,
+        {"[CSS]\r\nTAG_KIND=2\r\nTARGET_TEXT=\r\n", SAGE, 1, 1, 0, 1,
          {R"(<dt class="hvTargetText">)", R"(<a name="3"> 3 </a>)", R"(<a href="mailto:sage"><b>Anon</b></a>)",
           R"( <span class="hvMail">sage</span>)", R"( <span class="hvDateId">2005/01/01 ID:abc</span>)",
           "</dt>", R"(<dd class="hvTargetText">)", R"(<div class="hvTargetText">)", "Hi", "<br></div>", "<br>",
           "</dd>"}},
-        {"[CSS]\r\nTAG_KIND=-3\r\nTARGET_TEXT=mark\r\n", kSage, 2, 0, 12, 0,
+        {"[CSS]\r\nTAG_KIND=-3\r\nTARGET_TEXT=mark\r\n", SAGE, 2, 0, 12, 0,
          {R"(<dt class="mark12">)", R"(<a name="3"> 3 </a>)", R"(<a href="mailto:sage"><b>Anon</b></a>)",
           R"( <span class="hvDateId">2005/01/01 ID:abc</span>)", "</dt>", R"(<dd class="mark12">)",
           R"(<div class="mark12">)", "Hi", "<br></div>", "<br>", "</dd>"}},
-        {"[CSS]\r\nTARGET_TEXT=mark\r\n", kAnon, 1, 0, 0, 2,
+        {"[CSS]\r\nTARGET_TEXT=mark\r\n", ANON, 1, 0, 0, 2,
          {"<dt>", R"(<a name="3"> 3 </a>)", R"(<span class="hvName">)", "<b>Anon</b></span>",
           R"( <span class="hvDateId">2005/01/01 ID:abc</span>)", "</dt>", "<dd>", R"(<div class="mark">)", "Hi",
           "<br></div>", "<br>", "</dd>"}},
     };
     for (const Case& c : cases) {
-        if (c.ini == kNoIni)
+        if (c.ini == NO_INI)
             std::remove(iniPath);
         else
-            WriteIni(c.ini);
+            WriteProgramIni(c.ini);
         SetPost(3, c.post, c.mainCheck, c.subCheck);
         postTable[2].idGroup = c.idGroup;
-        ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), c.mailFlag), 1) << c.ini;
-        EXPECT_EQ(Page(), StyleSheetHead(kTitle) + Lines(c.lines) + kFoot) << c.ini;
+        ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), ReadStyleSheetOptions(), c.mailFlag), 1) << c.ini;
+        EXPECT_EQ(Page(), StyleSheetHead(TITLE) + Lines(c.lines) + FOOT) << c.ini;
     }
 }
 
@@ -70,16 +70,16 @@ std::vector<int> Groups(int count) {
 }
 
 TEST_F(StyleSheetHtmlTest, IdGroupsGiveTheHeadingsTheirClasses) {
-    WriteIni("[CSS]\r\nSELECT_ID=1\r\nTAG_KIND=1\r\n");
+    WriteProgramIni("[CSS]\r\nSELECT_ID=1\r\nTAG_KIND=1\r\n");
     SetPost(1, {"a", "", "d ID:A", "A", "1"}, 1, 0);
     SetPost(2, {"b", "", "d ID:B", "B", "2"}, 1, 0);
     SetPost(3, {"c", "", "d ID:B", "B", "3"}, 0, 1);
     SetPost(4, {"d", "", "d ID:A", "A", "4"}, 1, 1);
     SetPost(5, {"e", "", "d", "", "5"}, 1, 0);
-    EXPECT_EQ(NumberIdGroups(), 1);
+    EXPECT_EQ(NumberIdGroups(ReadStyleSheetOptions().groupIds), 1);
     EXPECT_EQ(Groups(5), (std::vector<int>{1, 2, 0, 1, 3}));
 
-    ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), 0), 1);
+    ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), ReadStyleSheetOptions(), 0), 1);
     const std::string page = Page();
     std::vector<std::string> headings;
     for (size_t at = page.find("<dt class=\""); at != std::string::npos; at = page.find("<dt class=\"", at + 1))
@@ -109,8 +109,8 @@ TEST_F(StyleSheetHtmlTest, IdGroupNumbering) {
         {"[CSS]\r\nSELECT_ID=\r\n", {0, 0, 0, 0, 0, 0}},
     };
     for (const auto& c : cases) {
-        WriteIni(c.ini);
-        EXPECT_EQ(NumberIdGroups(), 1);
+        WriteProgramIni(c.ini);
+        EXPECT_EQ(NumberIdGroups(ReadStyleSheetOptions().groupIds), 1);
         EXPECT_EQ(Groups(6), c.groups) << c.ini;
         EXPECT_EQ(postTable[1000].idGroup, 9);
     }

@@ -2,11 +2,14 @@
 
 #include <climits>
 #include <cstring>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 #include "tests/support/FaultyFiles.h"
+#include "tests/support/ProfileCases.h"
 #include "tests/support/TestFiles.h"
 
 // The Shift_JIS cases rely on literals compiled to code page 932.
@@ -14,37 +17,16 @@ static_assert("表"[1] == '\x5C' && "ゾ"[1] == '\x5D', "compile with -fexec-cha
 
 namespace {
 
-const std::string kFile =
-    "\xEF\xBB\xBFtop=before any header\r\n"
-    "  [ Sec ]  trailing\r\n"
-    "  Key1  =   spaced value   \r\n"
-    "key7=a=b\r\ndup=first\r\ndup=second\r\nkey5=\r\nkey6\r\n"
-    "key2=\"quoted\"\r\nkey3='single'\r\nkey4=\"unbalanced\r\n"
-    "key8=val ; not a comment\r\n;key9=commented\r\n"
-    "c\t=\tTAB\t\x1A\r\n"
-    "sjis=表ソゾ\r\nア=katakana a\r\n"
-    "[broken\r\n[ゾ\r\nafter=still in Sec\r\n"
-    "[two words]\nlf=only\n"
-    "[CR]\rcr=only\r"
-    "[sec]\r\nz=second copy of Sec";
+// With a BOM and a key before the first header, which only our own reader is asked about.
+const std::string FILE = "\xEF\xBB\xBFtop=before any header\r\n" + PROFILE_SECTIONS;
 
 TEST(ProfileFind, ReadsTheWindowsWay) {
-    struct Case { const char* section; const char* key; const char* expected; };  // null: not found
-    const Case cases[] = {
-        {"Sec", "key1", "spaced value"}, {"  sec ", " KEY1\t", "spaced value"},
-        {"Sec", "key7", "a=b"},    {"Sec", "dup", "first"},   {"Sec", "key5", ""},
-        {"Sec", "key6", nullptr},  {"Sec", "key2", "quoted"}, {"Sec", "key3", "single"},
-        {"Sec", "key4", "\"unbalanced"}, {"Sec", "key8", "val ; not a comment"},
-        {"Sec", "key9", nullptr},  {"Sec", ";key9", "commented"}, {"Sec", "c", "TAB"},
-        {"Sec", "sjis", "表ソゾ"}, {"Sec", "ア", "katakana a"},
-        {"Sec", "ヂ", nullptr},  // trail bytes 0x41 and 0x61 are not letters
-        {"Sec", "after", "still in Sec"}, {"\x83", "after", nullptr}, {"Sec", "z", nullptr},
-        {"two words", "LF", "only"}, {"cr", "cr", "only"}, {"", "top", "before any header"},
-        {"Sec", "top", nullptr},   {"missing", "k", nullptr},
-    };
-    for (const Case& c : cases) {
+    std::vector<ProfileLookup> cases(std::begin(PROFILE_LOOKUPS), std::end(PROFILE_LOOKUPS));
+    cases.insert(cases.end(), {{"  sec ", " KEY1\t", "spaced value"}, {"", "top", "before any header"},
+                               {"Sec", "top", nullptr}, {"missing", "k", nullptr}});
+    for (const ProfileLookup& c : cases) {
         std::string value;
-        EXPECT_EQ(ProfileFind(kFile, c.section, c.key, &value), c.expected != nullptr) << c.key;
+        EXPECT_EQ(ProfileFind(FILE, c.section, c.key, &value), c.expected != nullptr) << c.key;
         if (c.expected) {
             EXPECT_EQ(value, c.expected);
         }

@@ -122,13 +122,13 @@ TEST_F(ScrivTest, RecordReachingTheLimitStaysWhole) {
         if (ScrivEx(1, 0, ("record " + std::to_string(i)).c_str(), "xxxxxxxxxxxxxxxxxxxx") == 0) rotatedAt = i;
     ASSERT_GT(rotatedAt, 1);
     const std::string moved = ReadBytes(dir_.File("trace01.log"));
-    const std::string last = "record " + std::to_string(rotatedAt) + "\r\n" + kIndent + "xxxxxxxxxxxxxxxxxxxx\r\n\r\n";
+    const std::string last = "record " + std::to_string(rotatedAt) + "\r\n" + INDENT + "xxxxxxxxxxxxxxxxxxxx\r\n\r\n";
     EXPECT_EQ(moved.substr(moved.size() - last.size()), last);
     EXPECT_FALSE(PathExists(LogPath()));
     EXPECT_EQ(scrivState.writtenCount, 0u);
 
     ScrivEx(1, 0, "next", nullptr);
-    EXPECT_EQ(Log(), HeaderLine(" === TRACE === ") + kIndent + "next\r\n\r\n");
+    EXPECT_EQ(Log(), HeaderLine(" === TRACE === ") + INDENT + "next\r\n\r\n");
     EXPECT_EQ(scrivState.writtenCount, 25u + 15 + 1 + 26 + 4 + 2);
 }
 

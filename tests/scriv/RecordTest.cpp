@@ -19,17 +19,17 @@ TEST_F(ScrivTest, ErrorRecordWithSourcePosition) {
     EXPECT_EQ(Scriv(0, 5, "Error：GetDlgItem()", "C:\\src\\Harvo.cpp", 117), 1);
 
     EXPECT_EQ(Log(), HeaderLine(" 【  ERROR  】 ") +
-                         kIndent + "C:\\src\\Harvo.cpp 117行目 \r\n" +
-                         kIndent + "Error：GetDlgItem()\r\n" +
-                         kIndent + "※ GetLastError=0x00000005\r\n" +
-                         kIndent + "※ " + systemText + "\r\n" +
+                         INDENT + "C:\\src\\Harvo.cpp 117行目 \r\n" +
+                         INDENT + "Error：GetDlgItem()\r\n" +
+                         INDENT + "※ GetLastError=0x00000005\r\n" +
+                         INDENT + "※ " + systemText + "\r\n" +
                          "\r\n");
 }
 
 TEST_F(ScrivTest, TraceRecordOfTwoTexts) {
     Init();
     EXPECT_EQ(ScrivEx(1, 0, "datファイル", "C:\\ログ\\1234.dat"), 1);
-    EXPECT_EQ(Log(), HeaderLine(" === TRACE === ") + kIndent + "datファイル\r\n" + kIndent +
+    EXPECT_EQ(Log(), HeaderLine(" === TRACE === ") + INDENT + "datファイル\r\n" + INDENT +
                          "C:\\ログ\\1234.dat\r\n\r\n");
 }
 
@@ -37,8 +37,8 @@ TEST_F(ScrivTest, NamedAndUnnamedIntegers) {
     Init("LOGLEVEL=2\r\n");
     ScrivInt(2, 0, "ERROR:fread()", -5);
     ScrivInt(1, 0, nullptr, 7);
-    EXPECT_EQ(Log(), HeaderLine(" ★★★ DEBUG ★★★ ") + kIndent + "'ERROR:fread()' ---> -5\r\n\r\n" +
-                         HeaderLine(" === TRACE === ") + kIndent + "データ = 7\r\n\r\n");
+    EXPECT_EQ(Log(), HeaderLine(" ★★★ DEBUG ★★★ ") + INDENT + "'ERROR:fread()' ---> -5\r\n\r\n" +
+                         HeaderLine(" === TRACE === ") + INDENT + "データ = 7\r\n\r\n");
 }
 
 TEST_F(ScrivTest, MissingAndEmptyItemsContributeNothing) {
@@ -49,15 +49,15 @@ TEST_F(ScrivTest, MissingAndEmptyItemsContributeNothing) {
     Scriv(1, 0, "message", nullptr, 99);
     const std::string trace = HeaderLine(" === TRACE === ");
     EXPECT_EQ(Log(), trace + "\r\n\r\n" +
-                         trace + "\r\n" + kIndent + "second\r\n\r\n" +
-                         trace + kIndent + "first\r\n\r\n" +
-                         trace + "\r\n" + kIndent + "message\r\n\r\n");
+                         trace + "\r\n" + INDENT + "second\r\n\r\n" +
+                         trace + INDENT + "first\r\n\r\n" +
+                         trace + "\r\n" + INDENT + "message\r\n\r\n");
 }
 
 TEST_F(ScrivTest, TextsWithLineEndsAreWrittenAsTheyAre) {
     Init();
     ScrivEx(1, 0, "one\ntwo", nullptr);
-    EXPECT_EQ(Log(), HeaderLine(" === TRACE === ") + kIndent + "one\r\ntwo\r\n\r\n");
+    EXPECT_EQ(Log(), HeaderLine(" === TRACE === ") + INDENT + "one\r\ntwo\r\n\r\n");
 }
 
 TEST_F(ScrivTest, CodeWithoutSystemTextWritesTheCodeLineAlone) {
@@ -65,7 +65,7 @@ TEST_F(ScrivTest, CodeWithoutSystemTextWritesTheCodeLineAlone) {
     const uint32_t unknown = 0x20001234;
     ASSERT_EQ(SystemText(unknown), "");
     ScrivEx(0, unknown, "fopen()", "x.html");
-    EXPECT_EQ(Log(), HeaderLine(" 【  ERROR  】 ") + kIndent + "fopen()\r\n" + kIndent + "x.html\r\n" + kIndent +
+    EXPECT_EQ(Log(), HeaderLine(" 【  ERROR  】 ") + INDENT + "fopen()\r\n" + INDENT + "x.html\r\n" + INDENT +
                          "※ GetLastError=0x20001234\r\n\r\n");
 }
 
@@ -76,8 +76,8 @@ TEST_F(ScrivTest, FormattedTextsStopAt1023Bytes) {
     ScrivInt(1, 0, longName.c_str(), 1);
     const std::string log = Log();
     const std::string cut(1023, 'n');
-    EXPECT_NE(log.find(kIndent + cut + "\r\n"), std::string::npos);
-    EXPECT_NE(log.find(kIndent + "'" + std::string(1022, 'n') + "\r\n"), std::string::npos);
+    EXPECT_NE(log.find(INDENT + cut + "\r\n"), std::string::npos);
+    EXPECT_NE(log.find(INDENT + "'" + std::string(1022, 'n') + "\r\n"), std::string::npos);
     EXPECT_EQ(log.find(std::string(1024, 'n')), std::string::npos);
 }
 
@@ -93,7 +93,7 @@ TEST_F(ScrivTest, LevelFilter) {
                 EXPECT_EQ(result, 1);
                 const char* marker = kind == 0 ? " 【  ERROR  】 " : kind == 1 ? " === TRACE === "
                                    : kind == 2 ? " ★★★ DEBUG ★★★ " : "";
-                EXPECT_EQ(Log(), HeaderLine(marker) + kIndent + "text\r\n\r\n");
+                EXPECT_EQ(Log(), HeaderLine(marker) + INDENT + "text\r\n\r\n");
             } else {
                 EXPECT_EQ(result, 0);
                 EXPECT_FALSE(PathExists(LogPath()));
@@ -152,7 +152,7 @@ TEST_F(ImplicitInitTest, FirstErrorInitialisesAndRotates) {
     EXPECT_EQ(ScrivEx(0, 0, "error", nullptr), 1);
     EXPECT_TRUE(scrivState.initialised);
     EXPECT_EQ(ReadBytes(dir_.File("trace01.log")), "previous run\r\n");
-    EXPECT_EQ(Log(), HeaderLine(" 【  ERROR  】 ") + kIndent + "error\r\n\r\n");
+    EXPECT_EQ(Log(), HeaderLine(" 【  ERROR  】 ") + INDENT + "error\r\n\r\n");
     ScrivEx(1, 0, "now a trace passes", nullptr);
     EXPECT_NE(Log().find("now a trace passes"), std::string::npos);
 }

@@ -9,14 +9,16 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "scriv/Config.h"
+#include "scriv/Rotation.h"
 #include "scriv/Scriv.h"
 #include "scriv/ScrivState.h"
 #include "tests/support/TestFiles.h"
 
 // The time stamp every record of these tests carries.
 inline plat::LocalTime FixedTime() { return {2026, 12, 7, 8, 9, 10, 123}; }
-const char kStamp[] = "[2026/12/07 08:09:10-123]";
-const std::string kIndent(26, ' ');
+const char STAMP[] = "[2026/12/07 08:09:10-123]";
+const std::string INDENT(26, ' ');
 
 class ScrivTest : public ::testing::Test {
 protected:
@@ -50,12 +52,12 @@ protected:
             if (end == std::string::npos) end = log.size();
             std::string line = log.substr(pos, end - pos);
             pos = end + 2;
-            if (line.rfind(kStamp, 0) == 0) {
+            if (line.rfind(STAMP, 0) == 0) {
                 records.push_back(line.find("ERROR") != std::string::npos   ? "ERROR"
                                   : line.find("TRACE") != std::string::npos ? "TRACE"
                                                                             : "DEBUG");
-            } else if (line.size() > kIndent.size() && !records.empty()) {
-                line.erase(0, kIndent.size());
+            } else if (line.size() > INDENT.size() && !records.empty()) {
+                line.erase(0, INDENT.size());
                 if (line.rfind("※ GetLastError", 0) != 0 && line.rfind("※ ", 0) == 0) continue;
                 if (line.size() > lineMark.size() &&
                     line.compare(line.size() - lineMark.size(), lineMark.size(), lineMark) == 0)
@@ -85,4 +87,4 @@ protected:
 };
 
 // The log file's bytes of a header line.
-inline std::string HeaderLine(const std::string& marker) { return kStamp + marker + "\r\n"; }
+inline std::string HeaderLine(const std::string& marker) { return STAMP + marker + "\r\n"; }

@@ -4,17 +4,17 @@
 #include "select/CheckFile.h"
 #include "tests/support/ExpectedFiles.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
-const char kThread[] =
+const char THREAD[] =
     "名無し<>sage<>2009/01/01 00:00:00 ID:aaa<>一つ目<>スレタイ\n"
     "名無し<><>2009/01/01 00:00:01 ID:bbb<>二つ目<>\n"
     "名無し<><>2009/01/01 00:00:02 ID:aaa<>三つ目<>\n"
     "名無し<><>2009/01/01 00:00:03 ID:ccc<>四つ目<>\n";
 
-class CheckFileTest : public LoadedThreadTest {
+class CheckFileTest : public ProgramTest {
 protected:
     std::string ChkPath() const { return dir_.File("page.chk"); }
     // Marks some rows of both lists and the post table's fields alike.
@@ -34,7 +34,7 @@ protected:
 };
 
 TEST_F(CheckFileTest, RoundTripRestoresTheMarksOfBothLists) {
-    Load(kThread);
+    Load(THREAD);
     Tick(IDC_MAIN_LIST, {1, 3, 1000});
     Tick(IDC_SUB_LIST, {2, 3});
     ReadCheckStates(dialog_);
@@ -66,7 +66,7 @@ TEST_F(CheckFileTest, RoundTripRestoresTheMarksOfBothLists) {
 // Each failing step is logged with its own message; the file that stood
 // there before stays whole, and no temporary file is left behind.
 TEST_F(CheckFileTest, FailedSaveKeepsTheOldFileAndLogsTheStep) {
-    Load(kThread);
+    Load(THREAD);
     const std::string open = "チェックレスファイル書き込み Error：fopen()";
     const struct {
         unsigned op;
@@ -101,7 +101,7 @@ TEST_F(CheckFileTest, FailedSaveKeepsTheOldFileAndLogsTheStep) {
 
 // A name that would not fit is refused, not cut into another file's name.
 TEST_F(CheckFileTest, SaveRefusesANameTooLong) {
-    Load(kThread);
+    Load(THREAD);
     std::string page = dir_.File("");
     page += std::string(259 - page.size() - 2, 'p') + ".h";
     ASSERT_EQ(page.size(), 259u);
@@ -138,7 +138,7 @@ TEST_F(CheckFileTest, BadFilesAreRefusedAndChangeNothing) {
         {"a title cut short", CheckFileBytes({3}, {4}, "スレ"), chk,
          "チェックファイル読み込みエラー：対象ファイルが違います。", "TRACE|NG:strncmp()|スレ"},
     };
-    Load(kThread);
+    Load(THREAD);
     MarkBefore();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -153,7 +153,7 @@ TEST_F(CheckFileTest, BadFilesAreRefusedAndChangeNothing) {
 }
 
 TEST_F(CheckFileTest, ChooserCancelChangesNothingAndFailureIsReported) {
-    Load(kThread);
+    Load(THREAD);
     MarkBefore();
     const size_t before = Records().size();
     dialog_.texts[IDC_STATUS] = "前の表示";
@@ -172,7 +172,7 @@ TEST_F(CheckFileTest, ChooserCancelChangesNothingAndFailureIsReported) {
 // The identity is compared over at most 255 bytes: a full 256-byte identity
 // without its zero is taken, and any non-zero mark byte counts as marked.
 TEST_F(CheckFileTest, IdentityOfTheLongestLengthAndOddMarkBytes) {
-    Load(kThread);
+    Load(THREAD);
     const std::string title(255, 't');
     memcpy(postTable[0].title, title.c_str(), 256);
     std::string bytes = CheckFileBytes({2}, {3}, "");
@@ -203,7 +203,7 @@ TEST_F(CheckFileTest, BeforeAnyLoadOnlyAnEmptyIdentityIsTaken) {
 }
 
 TEST_F(CheckFileTest, MissingListChangesNothing) {
-    Load(kThread);
+    Load(THREAD);
     MarkBefore();
     WriteBytes(ChkPath(), CheckFileBytes({3}, {4}, "スレタイ"));
     dialog_.chosenPath = ChkPath();

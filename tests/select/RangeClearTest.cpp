@@ -1,11 +1,11 @@
 #include "select/RangeClear.h"
 
-#include "tests/select/SelectFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
 // Every row of both lists ticked and every mark field set, before each case.
-class RangeClearTest : public SelectTest {
+class RangeClearTest : public ProgramTest {
 protected:
     void MarkEverything() {
         Fill();
@@ -108,7 +108,7 @@ TEST_F(RangeClearTest, NoKeepsEveryMark) {
     EXPECT_TRUE(Unmarked().empty());
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "消去をキャンセルしました");
     EXPECT_EQ(dialog_.questions.size(), 1u);
-    const std::string record = HeaderLine(" === TRACE === ") + kIndent + "消去キャンセル\r\n\r\n";
+    const std::string record = HeaderLine(" === TRACE === ") + INDENT + "消去キャンセル\r\n\r\n";
     EXPECT_NE(Log().find(record), std::string::npos) << "a trace without a second text";
 }
 

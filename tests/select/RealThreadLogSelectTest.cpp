@@ -7,7 +7,7 @@
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
 #include "select/SamePosterSelect.h"
-#include "tests/select/SelectFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "threadlog/LoadCommand.h"
 
 namespace {
@@ -44,11 +44,11 @@ std::vector<RawPost> RawPosts(const std::string& bytes) {
     return posts;
 }
 
-class RealThreadLogSelectTest : public SelectTest {
+class RealThreadLogSelectTest : public ProgramTest {
 protected:
     void Load(const std::string& path) {
         dialog_.texts[IDC_LOG_PATH] = path;
-        ASSERT_EQ(LoadCommand(dialog_), 1);
+        ASSERT_EQ(LoadThreadLog(dialog_), 1);
     }
     void TickEach(int list, const Posts& numbers) {
         for (int n : numbers) dialog_.SetRowStateImage(list, n - 1, STATE_IMAGE_CHECKED);

@@ -1,10 +1,10 @@
 #include "select/ReferencedResponses.h"
 
-#include "tests/select/SelectFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
-class ReferencedResponsesTest : public SelectTest {};
+class ReferencedResponsesTest : public ProgramTest {};
 
 TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
     const struct {
@@ -144,7 +144,7 @@ TEST_F(ReferencedResponsesTest, MissingListChangesNothing) {
         EXPECT_EQ(postTable[0].mainCheck, 0);
         EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 1), STATE_IMAGE_UNCHECKED);
     }
-    EXPECT_NE(Log().find(kIndent + "Error：GetDlgItem()\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "Error：GetDlgItem()\r\n"), std::string::npos);
 }
 
 }  // namespace

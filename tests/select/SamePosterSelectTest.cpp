@@ -1,6 +1,6 @@
 #include "select/SamePosterSelect.h"
 
-#include "tests/select/SelectFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ const Family FAMILIES[] = {
     {"id", SelectSameId, &PostRecord::id, &PostRecord::trip, "同ＩＤ抽出完了"},
 };
 
-class SamePosterSelectTest : public SelectTest {
+class SamePosterSelectTest : public ProgramTest {
 protected:
     // Posts 1 to 8: the compared field, and the other field equal everywhere
     // (so that a command comparing the wrong field would tick every post).
@@ -82,7 +82,7 @@ TEST_F(SamePosterSelectTest, MissingMainListIsLogged) {
         EXPECT_EQ(f.command(dialog_), 0);
         EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
     }
-    EXPECT_NE(Log().find(kIndent + "Error：GetDlgItem()\r\n" + kIndent + "※ GetLastError=0x0000058d\r\n"),
+    EXPECT_NE(Log().find(INDENT + "Error：GetDlgItem()\r\n" + INDENT + "※ GetLastError=0x0000058d\r\n"),
               std::string::npos);
 }
 

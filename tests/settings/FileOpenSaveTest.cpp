@@ -2,11 +2,11 @@
 #include <string>
 
 #include "settings/FileOpenSave.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 
 namespace {
 
-using ChooserTest = LoadedThreadTest;
+using ChooserTest = ProgramTest;
 
 TEST_F(ChooserTest, ThreadLogChosenGoesIntoTheBoxAndNothingIsLoaded) {
     dialog_.chosenPath = "C:\\logs\\スレッド.dat";

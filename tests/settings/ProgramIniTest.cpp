@@ -36,7 +36,7 @@ TEST_F(ProgramIniTest, LiesBesideTheProgram) {
 }
 
 TEST_F(ProgramIniTest, ReadsEverySetting) {
-    const char* const kNoFile = nullptr;
+    const char* const NO_FILE = nullptr;
     struct Case {
         const char* file;
         int kind, mailOutput, redat;
@@ -48,7 +48,7 @@ TEST_F(ProgramIniTest, ReadsEverySetting) {
     const std::string longColour = "[COLOR]\r\nTEXT=" + std::string(300, 'c') + "\r\n";
     const std::string cutColour(255, 'c');  // a text setting holds at most 255 bytes
     const Case cases[] = {
-        {kNoFile, 0, 0, 0, "", "", 0, "hvTargetText", 0, 0},
+        {NO_FILE, 0, 0, 0, "", "", 0, "hvTargetText", 0, 0},
         // 2 stays 2: on where non-zero counts, off where exactly 1 does.
         {"[EXCHANGE]\r\nKIND=5\r\nMAIL_OUTPUT=2\r\nREDAT=2\r\n[OPTION]\r\nSUBCHECK=2\r\n", 5, 2, 2, "", "", 0,
          "hvTargetText", 0, 2},

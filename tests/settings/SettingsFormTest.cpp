@@ -5,22 +5,13 @@
 #include "platform/Profile.h"
 #include "resources/resource.h"
 #include "settings/SettingsForm.h"
-#include "tests/scriv/ScrivFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/FaultyFiles.h"
 
 namespace {
 
-class SettingsFormTest : public ScrivTest {
+class SettingsFormTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
-    }
-    void TearDown() override {
-        iniPath[0] = '\0';
-        ScrivTest::TearDown();
-    }
     std::string Ini() const { return ReadBytes(iniPath); }
     // The key's value, or "(none)" when the key is missing.
     std::string Value(const char* section, const char* key) const {
@@ -95,7 +86,7 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
         {"REDAT", "EXCHANGE", "datファイル再変換設定エラー"},
         {"MAIL_OUTPUT", "EXCHANGE", nullptr},
     };
-    const std::string record = kIndent + "Error：WritePrivateProfileString()\r\n";
+    const std::string record = INDENT + "Error：WritePrivateProfileString()\r\n";
     for (int failing = 0; failing < 5; ++failing) {
         SCOPED_TRACE(writes[failing].key);
         remove(iniPath);
@@ -109,9 +100,9 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
             EXPECT_EQ(Value(writes[i].section, writes[i].key) == "(none)", i == failing) << writes[i].key;
 
         const std::string log = Log().substr(logged);
-        const std::string second = writes[failing].failure ? kIndent + writes[failing].failure + "\r\n" : "";
+        const std::string second = writes[failing].failure ? INDENT + writes[failing].failure + "\r\n" : "";
         EXPECT_NE(log.find("ERROR"), std::string::npos);
-        EXPECT_NE(log.find(record + second + kIndent + Code(FaultyFiles::INJECTED_ERROR) + "\r\n"), std::string::npos) << log;
+        EXPECT_NE(log.find(record + second + INDENT + Code(FaultyFiles::INJECTED_ERROR) + "\r\n"), std::string::npos) << log;
         EXPECT_EQ(log.find("ERROR"), log.rfind("ERROR")) << "one record";
     }
 }

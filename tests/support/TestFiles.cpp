@@ -7,15 +7,15 @@
 
 #include "platform/Platform.h"
 #ifdef _WIN32
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #endif
 
 namespace fs = std::filesystem;
 
 #ifdef _WIN32
-static const char kSeparator = '\\';
+static const char SEPARATOR = '\\';
 #else
-static const char kSeparator = '/';
+static const char SEPARATOR = '/';
 #endif
 
 TempDir::TempDir() {
@@ -32,7 +32,7 @@ TempDir::~TempDir() {
     fs::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(const std::string& name) const { return path_ + kSeparator + name; }
+std::string TempDir::File(const std::string& name) const { return path_ + SEPARATOR + name; }
 
 // Straight to the system's file operations: Shift_JIS names work on every
 // build, and a test's injected faults never reach its own checks.

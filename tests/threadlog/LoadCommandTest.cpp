@@ -1,49 +1,34 @@
 #include <cstring>
 
 #include "resources/resource.h"
-#include "tests/scriv/ScrivFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/MemoryDialog.h"
 #include "threadlog/LoadCommand.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {
 
-class LoadCommandTest : public ScrivTest {
+class LoadCommandTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        ClearPostTable();
-        memset(loadedLogPath, 0, sizeof loadedLogPath);
-    }
-    void TearDown() override {
-        ClearPostTable();
-        memset(loadedLogPath, 0, sizeof loadedLogPath);
-        ScrivTest::TearDown();
-    }
-
     std::string WriteLog(const std::string& name, const std::string& bytes) {
         const std::string path = dir_.File(name);
         WriteBytes(path, bytes);
         return path;
     }
-
-    MemoryDialog dialog_;
 };
 
-const char kThread[] =
+const char THREAD[] =
     "名無し</b>◆abc <b><>sage<>2009/01/01 00:00:00 ID:aaa<>一つ目<>スレタイ\n"
     "名無し<><>2009/01/01 00:00:01 ID:bbb<>二つ目<>\n";
 
 TEST_F(LoadCommandTest, LoadsTheNamedThreadLog) {
-    const std::string path = WriteLog("a.dat", kThread);
+    const std::string path = WriteLog("a.dat", THREAD);
     dialog_.texts[IDC_LOG_PATH] = path;
     dialog_.texts[IDC_OUTPUT_PATH] = "old.html";
     dialog_.texts[IDC_STATUS] = "old status";
 
-    EXPECT_EQ(LoadCommand(dialog_), 1);
+    EXPECT_EQ(LoadThreadLog(dialog_), 1);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイル読み込み完了");
     EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
     EXPECT_EQ(std::string(loadedLogPath), path);
@@ -53,13 +38,13 @@ TEST_F(LoadCommandTest, LoadsTheNamedThreadLog) {
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows.size(), 1000u);
     EXPECT_EQ(dialog_.lists[IDC_MAIN_LIST].rows[0].cells[2], "◆abc");
     EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].rows[1].cells[4], "二つ目");
-    EXPECT_NE(Log().find(kIndent + "datファイル\r\n" + kIndent + path + "\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "datファイル\r\n" + INDENT + path + "\r\n"), std::string::npos);
 }
 
 TEST_F(LoadCommandTest, NoPathNamedChangesNothing) {
     postTable[0].mainCheck = 1;
     strcpy(loadedLogPath, "earlier.dat");
-    EXPECT_EQ(LoadCommand(dialog_), 1);
+    EXPECT_EQ(LoadThreadLog(dialog_), 1);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "読み込み対象ファイルの設定がありません");
     EXPECT_EQ(postTable[0].mainCheck, 1);
     EXPECT_STREQ(loadedLogPath, "earlier.dat");
@@ -68,14 +53,14 @@ TEST_F(LoadCommandTest, NoPathNamedChangesNothing) {
 
 // A second load replaces everything of the first, marks included.
 TEST_F(LoadCommandTest, SecondLoadClearsTheFirst) {
-    dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", kThread);
-    LoadCommand(dialog_);
+    dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", THREAD);
+    LoadThreadLog(dialog_);
     dialog_.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
     postTable[1].mainCheck = 1;
     postTable[1050].idGroup = 3;
 
     dialog_.texts[IDC_LOG_PATH] = WriteLog("b.dat", "x<>y<>z<>w<>t2\n");
-    EXPECT_EQ(LoadCommand(dialog_), 1);
+    EXPECT_EQ(LoadThreadLog(dialog_), 1);
     EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_UNCHECKED);
     EXPECT_EQ(postTable[1].mainCheck, 0);
     EXPECT_EQ(postTable[1].name[0], '\0');
@@ -86,16 +71,16 @@ TEST_F(LoadCommandTest, SecondLoadClearsTheFirst) {
 // A file that cannot be opened leaves the posts, the lists and their marks,
 // and the loaded path as they were, so a later conversion still matches them.
 TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
-    const std::string first = WriteLog("a.dat", kThread);
+    const std::string first = WriteLog("a.dat", THREAD);
     dialog_.texts[IDC_LOG_PATH] = first;
-    LoadCommand(dialog_);
+    LoadThreadLog(dialog_);
     dialog_.SetRowStateImage(IDC_SUB_LIST, 1, STATE_IMAGE_CHECKED);
 
     for (const std::string& bad : {dir_.File("missing.dat"), dir_.path()}) {
         SCOPED_TRACE(bad);
         dialog_.texts[IDC_LOG_PATH] = bad;
         dialog_.texts[IDC_OUTPUT_PATH] = "out.html";
-        EXPECT_EQ(LoadCommand(dialog_), 0);
+        EXPECT_EQ(LoadThreadLog(dialog_), 0);
         EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
         EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
         EXPECT_STREQ(loadedLogPath, first.c_str());
@@ -103,22 +88,22 @@ TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
         EXPECT_EQ(dialog_.RowStateImage(IDC_SUB_LIST, 1), STATE_IMAGE_CHECKED);
         EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].rows[0].cells[4], "一つ目");
     }
-    EXPECT_NE(Log().find(kIndent + "fopen()\r\n" + kIndent + "datファイルオープン失敗\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "fopen()\r\n" + INDENT + "datファイルオープン失敗\r\n"), std::string::npos);
 }
 
 // A file that breaks off while it is read: the lists show the cleared
 // table, the user is told, and nothing is left to convert.
 TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
-    dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", kThread);
-    LoadCommand(dialog_);
+    dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", THREAD);
+    LoadThreadLog(dialog_);
     dialog_.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
 
-    std::string big = kThread;
+    std::string big = THREAD;
     while (big.size() < 100 * 1024) big += "名無し<><>2009/01/01 ID:ccc<>" + std::string(2000, 'b') + "<>\n";
     dialog_.texts[IDC_LOG_PATH] = WriteLog("big.dat", big);
     {
         FaultyFiles faulty(2, FaultyFiles::Fault::Transient, FaultyFiles::Read);
-        EXPECT_EQ(LoadCommand(dialog_), 0);
+        EXPECT_EQ(LoadThreadLog(dialog_), 0);
         EXPECT_TRUE(faulty.fired());
     }
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイル読み込みエラー");
@@ -136,16 +121,16 @@ TEST_F(LoadCommandTest, PathsUpToTheLongestLoadAndLongerAreRefused) {
     std::string path = dir_.File("");
     path += std::string(259 - path.size() - 4, 'p') + ".dat";
     ASSERT_EQ(path.size(), 259u);
-    WriteBytes(path, kThread);
+    WriteBytes(path, THREAD);
     dialog_.texts[IDC_LOG_PATH] = path;
-    EXPECT_EQ(LoadCommand(dialog_), 1);
+    EXPECT_EQ(LoadThreadLog(dialog_), 1);
     EXPECT_EQ(std::string(loadedLogPath), path);
 
     dialog_.texts[IDC_LOG_PATH] = path + "x";
-    EXPECT_EQ(LoadCommand(dialog_), 0);
+    EXPECT_EQ(LoadThreadLog(dialog_), 0);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
     EXPECT_EQ(std::string(loadedLogPath), path);
-    EXPECT_NE(Log().find(kIndent + "ファイル名異常\r\n" + kIndent + path + "x\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "ファイル名異常\r\n" + INDENT + path + "x\r\n"), std::string::npos);
 }
 
 }  // namespace

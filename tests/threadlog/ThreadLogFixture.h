@@ -1,13 +1,13 @@
-// Common ground for the thread log tests: the logging library writing every
-// kind of record into a fresh folder, and an empty post table.
+// Common ground for the thread log tests: the program fixture, with the
+// logging library writing every kind of record.
 #pragma once
 
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "tests/scriv/ScrivFixture.h"
-#include "threadlog/PostTable.h"
+#include "tests/support/ProgramFixture.h"
+#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 
 inline bool IsZero(const PostRecord& record) {
@@ -15,17 +15,10 @@ inline bool IsZero(const PostRecord& record) {
     return memcmp(&record, &zero, sizeof record) == 0;
 }
 
-class ThreadLogTest : public ScrivTest {
+// Every kind of record is logged, and the log does not rotate during a test.
+class ThreadLogTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ScrivTest::SetUp();
-        Init("LOGLEVEL=2\r\nMAXSIZE=10240\r\n");
-        ClearPostTable();
-    }
-    void TearDown() override {
-        ClearPostTable();
-        ScrivTest::TearDown();
-    }
+    ThreadLogTest() : ProgramTest("LOGLEVEL=2\r\nMAXSIZE=10240\r\n") {}
 
     std::string DatPath() const { return dir_.File("1234567890.dat"); }
     int Load(const std::string& bytes) {

@@ -3,13 +3,14 @@
 #include <memory>
 
 #include "tests/support/FaultyFiles.h"
+#include "tests/support/TestText.h"
 #include "tests/threadlog/ThreadLogFixture.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-const std::string kRule = "DEBUG|-------------------------------------|";
+const std::string RULE = "DEBUG|-------------------------------------|";
 
 TEST_F(ThreadLogTest, MissingOrEmptyPathReadsNothing) {
     EXPECT_EQ(ReadThreadLog(nullptr), 0);
@@ -81,8 +82,8 @@ TEST_F(ThreadLogTest, ThreeLinesFillThreeRecords) {
     EXPECT_TRUE(std::all_of(postTable + 3, postTable + POST_TABLE_CAPACITY, IsZero));
     const std::vector<std::string> records = Records();
     EXPECT_EQ(records[0], "TRACE|datファイル|" + DatPath());
-    EXPECT_EQ(records[1], kRule + "【データNo=   1】");
-    EXPECT_EQ(std::count(records.begin(), records.end(), kRule + "【データNo=   3】"), 1);
+    EXPECT_EQ(records[1], RULE + "【データNo=   1】");
+    EXPECT_EQ(std::count(records.begin(), records.end(), RULE + "【データNo=   3】"), 1);
 }
 
 // A line counts its bytes without NULs and without the line feed.
@@ -191,8 +192,7 @@ TEST_F(ThreadLogTest, ReadingStopsAfter1002Lines) {
     }
 }
 
-// Real thread logs, each checked against fields cut from its bytes here.
-std::string Cut(const std::string& text, size_t width) { return text.substr(0, width - 1); }
+// Real thread logs, each checked against fields cut from its bytes here (Cut).
 
 // The text behind the first mark, empty when there is no mark.
 std::string Behind(const std::string& text, const std::string& mark) {

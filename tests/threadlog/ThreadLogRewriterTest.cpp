@@ -3,7 +3,7 @@
 
 #include "tests/support/ExpectedFiles.h"
 #include "tests/support/FaultyFiles.h"
-#include "tests/support/LoadedThreadFixture.h"
+#include "tests/support/ProgramFixture.h"
 #include "threadlog/ThreadLogRewriter.h"
 
 namespace {
@@ -24,7 +24,7 @@ std::string Join(const std::vector<std::string>& lines) {
     return bytes;
 }
 
-class RewriterTest : public LoadedThreadTest {
+class RewriterTest : public ProgramTest {
 protected:
     std::string Rewritten() const { return dir_.File("page_RE.dat"); }
     void Rewrite() { EXPECT_EQ(RewriteThreadLog(dir_.File("page.html").c_str()), 1); }

@@ -2,36 +2,17 @@
 
 #include "resources/resource.h"
 #include "settings/ProgramIni.h"
-#include "tests/scriv/ScrivFixture.h"
-#include "tests/support/MemoryDialog.h"
-#include "ui/MainDialog.h"
+#include "tests/support/ProgramFixture.h"
+#include "app/MainCommands.h"
 #include "ui/TargetLists.h"
 
 namespace {
 
 // The lists as a fresh main dialog holds them, over a post table of a few posts.
-class TargetListsTest : public ScrivTest {
+class TargetListsTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ScrivTest::SetUp();
-        Init();
-        ClearPostTable();
-    }
-    void TearDown() override {
-        ClearPostTable();
-        ScrivTest::TearDown();
-    }
-
-    static void Set(char* field, size_t width, const std::string& text) {
-        ASSERT_LT(text.size(), width);
-        memcpy(field, text.c_str(), text.size() + 1);
-    }
-#define SET(field, text) Set(field, sizeof field, text)
-
     const MemoryDialog::Row& MainRow(int i) { return dialog_.lists[IDC_MAIN_LIST].rows.at(static_cast<size_t>(i)); }
     const MemoryDialog::Row& SubRow(int i) { return dialog_.lists[IDC_SUB_LIST].rows.at(static_cast<size_t>(i)); }
-
-    MemoryDialog dialog_;
 };
 
 TEST_F(TargetListsTest, InitialisationStylesListsAndAddsColumns) {
@@ -49,7 +30,7 @@ TEST_F(TargetListsTest, InitialisationStylesListsAndAddsColumns) {
 
     const std::string expectedIni = ProgramDir() + "Harvo.ini";
     EXPECT_EQ(std::string(iniPath), expectedIni);
-    EXPECT_NE(Log().find(kIndent + "iniファイルパス\r\n" + kIndent + expectedIni + "\r\n"), std::string::npos);
+    EXPECT_NE(Log().find(INDENT + "iniファイルパス\r\n" + INDENT + expectedIni + "\r\n"), std::string::npos);
 }
 
 TEST_F(TargetListsTest, MissingListIsLoggedAndTheOtherStillSetUp) {
@@ -63,24 +44,24 @@ TEST_F(TargetListsTest, MissingListIsLoggedAndTheOtherStillSetUp) {
     EXPECT_EQ(ReadCheckStates(dialog_), 0);
 
     const std::string log = Log();
-    EXPECT_NE(log.find(kIndent + "Error：GetDlgItem()\r\n" + kIndent + "※ GetLastError=0x0000058d\r\n"),
+    EXPECT_NE(log.find(INDENT + "Error：GetDlgItem()\r\n" + INDENT + "※ GetLastError=0x0000058d\r\n"),
               std::string::npos);
     EXPECT_NE(log.find("Harvo.cpp "), std::string::npos) << "the position names the source";
 }
 
 TEST_F(TargetListsTest, FillShowsEveryRowWithItsCells) {
-    SET(postTable[0].name, "ハンドル </b>◆Trip1234 <b>");
-    SET(postTable[0].kote, "ハンドル ");
-    SET(postTable[0].trip, "◆Trip1234");
-    SET(postTable[0].mail, "sage");
-    SET(postTable[0].date, "2009/01/01(木) 00:00:00 ");
-    SET(postTable[0].id, "AbCd1234");
-    SET(postTable[0].body, "本文です");
-    SET(postTable[1].name, "</b>◆OnlyTrip <b>");
-    SET(postTable[1].trip, "◆OnlyTrip");
-    SET(postTable[2].name, "名無しさん");
+    Set(postTable[0].name, "ハンドル </b>◆Trip1234 <b>");
+    Set(postTable[0].kote, "ハンドル ");
+    Set(postTable[0].trip, "◆Trip1234");
+    Set(postTable[0].mail, "sage");
+    Set(postTable[0].date, "2009/01/01(木) 00:00:00 ");
+    Set(postTable[0].id, "AbCd1234");
+    Set(postTable[0].body, "本文です");
+    Set(postTable[1].name, "</b>◆OnlyTrip <b>");
+    Set(postTable[1].trip, "◆OnlyTrip");
+    Set(postTable[2].name, "名無しさん");
     const std::string body(4095, 'b');
-    SET(postTable[2].body, body);
+    Set(postTable[2].body, body);
 
     EXPECT_EQ(FillMainList(dialog_), 1);
     EXPECT_EQ(FillSubList(dialog_), 1);

@@ -17,7 +17,7 @@ using LockedPageTest = HtmlTest;
 
 TEST_F(LockedPageTest, KeepsTheOldPage) {
     const std::string oldPage = "<html>kept</html>\r\n";
-    SetPost(3, kAnon, 1, 0);
+    SetPost(3, ANON, 1, 0);
     WriteBytes(PagePath(), oldPage);
     const std::set<std::string> before = FolderNames(dir_.path());
     const std::wstring page = std::filesystem::path(PagePath()).wstring();

@@ -7,12 +7,12 @@
 
 #include <string>
 
-#include "app/MainDialogProc.h"
-#include "app/Win32DialogPort.h"
+#include "app/MainDialogWin.h"
+#include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "tests/support/TestFiles.h"
 #include "tests/win/RealMainDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {

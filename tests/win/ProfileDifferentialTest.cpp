@@ -17,25 +17,19 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "platform/PathSplit.h"
 #include "platform/Profile.h"
 #include "settings/ProgramIni.h"
+#include "tests/support/ProfileCases.h"
 
 namespace {
 
-const std::string kFile =
-    "  [ Sec ]  trailing\r\n"
-    "  Key1  =   spaced value   \r\n"
-    "NaMe1=val1\r\nkey7=a=b\r\ndup=first\r\ndup=second\r\nkey5=\r\nkey6\r\n"
-    "key2=\"quoted\"\r\nkey3='single'\r\nkey4=\"unbalanced\r\nmixed=\"x'\r\n"
-    "key8=val ; not a comment\r\n;key9=commented\r\nc\t=\tTAB\t\x1A\r\n"
-    "sjis=表ソゾ\r\nア=katakana a\r\n"
-    "[broken\r\n[ゾ\r\nafter=still in Sec\r\n"
-    "[two words]\nlf=only\n"
-    "[CR]\rcr=only\r"
-    "[sec]\r\nz=second copy of Sec\r\n"
+const std::string FILE =
+    PROFILE_SECTIONS + "\r\n"
     "[表]\r\nk=hyou\r\n"
     "[n]\r\nempty=\r\nblank=   \r\nword=abc\r\nnum= 99 \r\nq=\"5\"\r\nqblank=\"  \"\r\nhex=0x1F\r\n"
     "upper=0X1F\r\nneg=-1\r\nsign=- 5\r\nwrap=4294967297\r\nmin=2147483648\r\n"
@@ -76,7 +70,7 @@ std::string OurText(const char* section, const char* key, const char* def, DWORD
 }
 
 TEST_F(ProfileDifferentialTest, ReadsAsTheSystemDoes) {
-    const std::string path = Put("read.ini", kFile);
+    const std::string path = Put("read.ini", FILE);
     const std::string bom = Put("bom.ini", "\xEF\xBB\xBF[bom]\r\nk=ascii after a BOM\r\n");
     const std::string missing = (dir_ / "missing.ini").string();
     struct Lookup {
@@ -97,16 +91,12 @@ TEST_F(ProfileDifferentialTest, ReadsAsTheSystemDoes) {
                   SystemText(l.section, l.key, l.def, l.size, l.path))
             << l.section << " / " << l.key << " / " << l.size;
     }
-    const char* const keys[][2] = {
-        {"Sec", "key1"}, {"Sec", "key7"},  {"Sec", "dup"},   {"Sec", "key5"}, {"Sec", "key6"},
-        {"Sec", "key2"}, {"Sec", "key3"},  {"Sec", "key4"},  {"Sec", "mixed"}, {"Sec", "key8"},
-        {"Sec", "key9"}, {"Sec", ";key9"}, {"Sec", "c"},     {"Sec", "sjis"}, {"Sec", "ア"},
-        {"Sec", "ヂ"},   {"Sec", "after"}, {"Sec", "z"},
-        {"two words", "LF"}, {"cr", "cr"}, {"表", "k"}, {"\x83", "after"},
-    };
-    for (const auto& k : keys) {
-        EXPECT_EQ(OurText(k[0], k[1], "d", 256, path), SystemText(k[0], k[1], "d", 256, path))
-            << k[0] << " / " << k[1];
+    std::vector<ProfileLookup> keys(std::begin(PROFILE_LOOKUPS), std::end(PROFILE_LOOKUPS));
+    // Two more the system answers for: only it says what they hold.
+    keys.insert(keys.end(), {{"Sec", "mixed", nullptr}, {"表", "k", nullptr}});
+    for (const ProfileLookup& k : keys) {
+        EXPECT_EQ(OurText(k.section, k.key, "d", 256, path), SystemText(k.section, k.key, "d", 256, path))
+            << k.section << " / " << k.key;
     }
     const char* const ints[] = {"empty", "blank", "word", "num",  "q",   "qblank", "hex",
                                 "upper", "neg",   "sign", "wrap", "min", "zeros",  "missing"};

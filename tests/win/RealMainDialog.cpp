@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "app/MainDialogProc.h"
-#include "platform/Win32Text.h"
+#include "app/MainDialogWin.h"
+#include "platform/TextWin.h"
 #include "resources/resource.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 RealMainDialog::RealMainDialog() {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};

@@ -14,7 +14,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
 #include "tests/win/RealMainDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ using Posts = std::vector<int>;
 
 // Posts 1 and 3 share a trip, post 4 has it in lower case; posts 1 and 4
 // share an ID, post 5 has it in lower case. Post 1 refers to posts 3 and 5.
-const char kThread[] =
+const char THREAD[] =
     "名無し</b>◆Trip1 <b><>sage<>2009/01/01 ID:AAA<>&gt;&gt;3 と &gt;&gt; 5<>題名\n"
     "名無し<><>2009/01/01 ID:BBB<>二<>\n"
     "名無し</b>◆Trip1 <b><><>2009/01/01 ID:CCC<>三<>\n"
@@ -37,7 +37,7 @@ protected:
         // The program INI of these tests lies in their own folder.
         snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
         const std::string log = dir_.File("スレッド.dat");
-        WriteBytes(log, kThread);
+        WriteBytes(log, THREAD);
         dialog_.SetText(IDC_LOG_PATH, log);
         Command(IDC_LOAD);
         ASSERT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");

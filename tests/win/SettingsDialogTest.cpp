@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainDialogProc.h"
+#include "app/MainDialogWin.h"
 #include "platform/Profile.h"
 #include "resources/resource.h"
 #include "settings/SettingsDialogWin.h"
@@ -360,7 +360,7 @@ TEST_F(SettingsDialogTest, FailingChooserIsLogged) {
     ASSERT_NE(code, 0u);
     char codeLine[64];
     snprintf(codeLine, sizeof codeLine, "※ GetLastError=0x%08lx\r\n", code);
-    EXPECT_NE(Log().find(kIndent + "Error：ChooseColor()\r\n" + kIndent + codeLine), std::string::npos) << Log();
+    EXPECT_NE(Log().find(INDENT + "Error：ChooseColor()\r\n" + INDENT + codeLine), std::string::npos) << Log();
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(settings, IDC_SET_CHOOSE_BODY_COLOUR)));
     EXPECT_EQ(WindowText(GetDlgItem(settings, IDC_SET_BODY_COLOUR)), L"kept");
     EXPECT_EQ(bodyColourSeed, RGB(255, 0, 0));
@@ -383,7 +383,7 @@ TEST_F(SettingsDialogTest, MissingControlsAreLogged) {
     EXPECT_FALSE(PathExists(IniFile()));
     const std::string log = Log();
     // A record without an error code has no code lines.
-    const std::string record = kIndent + "Error：GetDlgItem()\r\n" + (code ? kIndent + codeLine : "\r\n");
+    const std::string record = INDENT + "Error：GetDlgItem()\r\n" + (code ? INDENT + codeLine : "\r\n");
     const size_t first = log.find(record);
     EXPECT_NE(first, std::string::npos) << log;
     EXPECT_NE(log.find(record, first + 1), std::string::npos) << "one record each";
@@ -406,7 +406,7 @@ TEST_F(SettingsDialogTest, NoVersionResourceShowsNoBox) {
     EXPECT_EQ(ShowFileVersion(main_, std::wstring(file.begin(), file.end()).c_str()), 0);
     const std::string log = Log();
     EXPECT_NE(log.find("Version.cpp "), std::string::npos);
-    EXPECT_NE(log.find(kIndent + "GetFileVersionInfoSize失敗\r\n"), std::string::npos) << log;
+    EXPECT_NE(log.find(INDENT + "GetFileVersionInfoSize失敗\r\n"), std::string::npos) << log;
 }
 
 }  // namespace

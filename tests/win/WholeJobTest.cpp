@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/MainDialogProc.h"
-#include "platform/Win32Text.h"
+#include "app/MainDialogWin.h"
+#include "platform/TextWin.h"
 #include "resources/resource.h"
 #include "settings/ProgramIni.h"
 #include "tests/html/HtmlFixture.h"
@@ -20,11 +20,11 @@
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
 #include "tests/win/RealMainDialog.h"
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 namespace {
 
-const wchar_t kChooserTitle[] = L"ファイルを選んでください。";
+const wchar_t CHOOSER_TITLE[] = L"ファイルを選んでください。";
 
 std::vector<std::string> SplitLines(const std::string& bytes) {
     std::vector<std::string> lines;
@@ -95,7 +95,7 @@ protected:
             Click(chooser, IDOK);
         });
         EXPECT_TRUE(closed) << "the chooser did not close";
-        EXPECT_EQ(seen.title, kChooserTitle);
+        EXPECT_EQ(seen.title, CHOOSER_TITLE);
         EXPECT_EQ(seen.owner, dialog_);
         return seen;
     }
@@ -143,13 +143,13 @@ TEST_F(WholeJobTest, ChooseLoadTickConvertAndRestore) {
     EXPECT_EQ(Text(IDC_STATUS), L"変換完了");
     const std::string html = ReadBytes(page);
     EXPECT_EQ(html.substr(0, BodyColourHead(Title()).size()), BodyColourHead(Title()));
-    EXPECT_EQ(html.substr(html.size() - kFoot.size()), kFoot);
+    EXPECT_EQ(html.substr(html.size() - FOOT.size()), FOOT);
     for (int n : {1, 3, 4, 5, 36}) EXPECT_NE(html.find("<a name=\"" + std::to_string(n) + "\">"), std::string::npos) << n;
     EXPECT_EQ(html.find("<a name=\"2\">"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir_.File("まとめ.chk")), CheckFileBytes({1, 3, 5}, {4, 36}, Title()));
     EXPECT_EQ(ReadBytes(dir_.File("まとめ_RE.dat")), ReducedLogBytes(lines_, {3, 4, 5, 36}));
 
-    // Menu 40003 puts back the marks of both lists from the check file chosen.
+    // Menu IDM_LOAD_CHECK_FILE puts back the marks of both lists from the check file chosen.
     UntickAll();
     Tick(IDC_MAIN_LIST, {9});
     EXPECT_EQ(Choose(IDM_LOAD_CHECK_FILE, dir_.File("まとめ.chk")).fileType, L"chk files {*.chk}");

@@ -1,4 +1,7 @@
-// The main dialog's initialisation and the commands its buttons and menu run.
+// The table of buttons and menu commands: the main dialog's initialisation and
+// the command each id runs. Portable: the commands see the dialog only through
+// its port. The three ids that need the window itself (exit, settings, version)
+// are dispatched by the Win32 procedure in app/MainDialogWin.cpp.
 #pragma once
 
 #include "ui/DialogPort.h"

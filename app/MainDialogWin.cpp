@@ -1,11 +1,11 @@
-#include "app/MainDialogProc.h"
+#include "app/MainDialogWin.h"
 
-#include "app/Win32DialogPort.h"
+#include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/SettingsDialogWin.h"
 #include "settings/VersionWin.h"
-#include "ui/MainDialog.h"
+#include "app/MainCommands.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 
 #include <windows.h>
 
@@ -7,23 +7,22 @@
 #include "platform/Sjis.h"
 
 namespace {
-const UINT SHIFT_JIS = 932;
 }
 
 std::wstring ToWide(const char* text) {
-    const int n = MultiByteToWideChar(SHIFT_JIS, 0, text, -1, nullptr, 0);
+    const int n = MultiByteToWideChar(SHIFT_JIS_CODE_PAGE, 0, text, -1, nullptr, 0);
     if (n <= 1) return std::wstring();
     std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(SHIFT_JIS, 0, text, -1, &wide[0], n);
+    MultiByteToWideChar(SHIFT_JIS_CODE_PAGE, 0, text, -1, &wide[0], n);
     wide.resize(static_cast<size_t>(n - 1));
     return wide;
 }
 
 void FromWide(const wchar_t* text, char* out, size_t size) {
     if (size == 0) return;
-    const int n = WideCharToMultiByte(SHIFT_JIS, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    const int n = WideCharToMultiByte(SHIFT_JIS_CODE_PAGE, 0, text, -1, nullptr, 0, nullptr, nullptr);
     std::string bytes(n > 0 ? static_cast<size_t>(n) : 1, '\0');
-    if (n > 0) WideCharToMultiByte(SHIFT_JIS, 0, text, -1, &bytes[0], n, nullptr, nullptr);
+    if (n > 0) WideCharToMultiByte(SHIFT_JIS_CODE_PAGE, 0, text, -1, &bytes[0], n, nullptr, nullptr);
     bytes.resize(strlen(bytes.c_str()));
     size_t keep = 0;
     for (size_t i = 0; i < bytes.size();) {

@@ -1,10 +1,9 @@
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 #include <cstring>
 
 // Zero at start: about 15 MB, allocated once for the life of the process.
 PostRecord postTable[POST_TABLE_CAPACITY];
-char lineBuffer[LINE_BUFFER_SIZE];
 char loadedLogPath[PATH_BUFFER_SIZE];
 
 void ClearPostTable() { memset(postTable, 0, sizeof postTable); }

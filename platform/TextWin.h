@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+const unsigned SHIFT_JIS_CODE_PAGE = 932;
+
 std::wstring ToWide(const char* text);
 // Converts into out (size bytes), cut so that it never ends in half a character.
 void FromWide(const wchar_t* text, char* out, size_t size);

@@ -1,4 +1,4 @@
-#include "ui/MainDialog.h"
+#include "app/MainCommands.h"
 
 #include "html/ConvertCommand.h"
 #include "resources/resource.h"
@@ -22,7 +22,7 @@ struct Command {
 // The results of the handlers are ignored: each reports in the status line and the log.
 const Command COMMANDS[] = {
     {IDC_CHOOSE_LOG, ChooseThreadLog},
-    {IDC_LOAD, LoadCommand},
+    {IDC_LOAD, LoadThreadLog},
     {IDC_CHOOSE_OUTPUT, ChooseOutputFile},
     {IDC_CONVERT, ConvertToHtml},
     {IDM_LOAD_CHECK_FILE, LoadCheckFile},

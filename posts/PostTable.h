@@ -2,15 +2,26 @@
 //
 // Record i is line i of the file, post number i + 1 and row i of both target
 // lists. Texts are zero-terminated Shift_JIS of fixed width; longer text is cut.
+//
+// Marks: the marks the user sees live in the rows of the two target lists;
+// mainCheck and subCheck follow them only where a command says so:
+// - the convert command copies every row's mark into both fields
+//   (ReadCheckStates) before it writes the page, the check file or the
+//   reduced thread log, which all read the fields;
+// - the check file load and the range clear set rows and fields together;
+// - the referenced-response extraction sets mainCheck of each marked main
+//   row it reads and subCheck of each post it ticks in the sub list;
+// - the same-trip and same-ID selections tick rows only, and a load clears
+//   the fields with the rest of the table.
 #pragma once
 
 #include <cstdint>
 
+#include "platform/Platform.h"
+
 const int POST_TABLE_CAPACITY = 1100;  // records a load clears
 const int MAX_READ_LINES = 1002;       // records the reader fills at most
 const int MAX_POSTS = 1000;            // the working range of lists, commands and files
-const int LINE_BUFFER_SIZE = 10240;
-const int PATH_BUFFER_SIZE = 260;      // 259 bytes of path and the terminating zero
 
 struct PostRecord {
     int32_t number;      // the line's index in the file
@@ -30,7 +41,6 @@ struct PostRecord {
 };
 
 extern PostRecord postTable[POST_TABLE_CAPACITY];
-extern char lineBuffer[LINE_BUFFER_SIZE];
 extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
 
 // Zeroes every record (a load does this before it reads).

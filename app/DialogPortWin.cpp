@@ -1,34 +1,23 @@
-#include "app/Win32DialogPort.h"
+#include "app/DialogPortWin.h"
 
 #include <commctrl.h>
 
 #include <string>
 #include <vector>
 
-#include "platform/Win32Text.h"
+#include "platform/TextWin.h"
 #include "settings/FileChoosersWin.h"
+#include "ui/ControlsWin.h"
 
 LRESULT Win32DialogPort::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) {
     return SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
 }
 
-// Wine's GetDlgItem leaves the last error alone when it finds nothing: clear
-// it first so a missing control is not logged with a stale code.
-bool Win32DialogPort::HasControl(int id) {
-    SetLastError(0);
-    return GetDlgItem(dialog_, id) != nullptr;
-}
+bool Win32DialogPort::HasControl(int id) { return FindControl(dialog_, id) != nullptr; }
 
-void Win32DialogPort::GetText(int id, char* out, size_t size) {
-    if (size == 0) return;
-    HWND control = GetDlgItem(dialog_, id);
-    const int length = control ? GetWindowTextLengthW(control) : 0;
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    if (control) GetWindowTextW(control, text.data(), length + 1);
-    FromWide(text.data(), out, size);
-}
+void Win32DialogPort::GetText(int id, char* out, size_t size) { GetControlText(dialog_, id, out, size); }
 
-void Win32DialogPort::SetText(int id, const char* text) { SetDlgItemTextW(dialog_, id, ToWide(text).c_str()); }
+void Win32DialogPort::SetText(int id, const char* text) { SetControlText(dialog_, id, text); }
 
 uint32_t Win32DialogPort::ListExtendedStyle(int id) {
     return static_cast<uint32_t>(Send(id, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));

@@ -1,6 +1,7 @@
-// Common ground for the selection commands' tests: the logging library in a
-// fresh folder, the program INI there too, an empty post table and a main
-// dialog in memory.
+// The program as the portable tests see it: the logging library writing into a
+// fresh folder, the program INI there too, an empty post table, no thread log
+// loaded and a main dialog in memory; all put back afterwards. With helpers to
+// set a post, load a thread log as the user would and tick rows.
 #pragma once
 
 #include <cstdio>
@@ -9,31 +10,50 @@
 #include <string>
 #include <vector>
 
+#include "posts/PostTable.h"
 #include "resources/resource.h"
 #include "settings/ProgramIni.h"
 #include "tests/scriv/ScrivFixture.h"
 #include "tests/support/MemoryDialog.h"
-#include "threadlog/PostTable.h"
+#include "threadlog/LoadCommand.h"
 #include "ui/TargetLists.h"
 
-class SelectTest : public ScrivTest {
+class ProgramTest : public ScrivTest {
 protected:
+    // logKeys: the keys of the library INI's TRACE section (see ScrivTest::Init).
+    explicit ProgramTest(std::string logKeys = "") : logKeys_(std::move(logKeys)) {}
+
     void SetUp() override {
         ScrivTest::SetUp();
-        Init();
+        Init(logKeys_);
         ClearPostTable();
+        memset(loadedLogPath, 0, sizeof loadedLogPath);
+        strcpy(savedIniPath_, iniPath);
         snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
     }
     void TearDown() override {
+        strcpy(iniPath, savedIniPath_);
+        memset(loadedLogPath, 0, sizeof loadedLogPath);
         ClearPostTable();
-        iniPath[0] = '\0';
         ScrivTest::TearDown();
     }
+
+    void WriteProgramIni(const std::string& bytes) { WriteBytes(iniPath, bytes); }
 
     template <size_t N>
     static void Set(char (&field)[N], const std::string& text) {
         ASSERT_LT(text.size(), N);
         memcpy(field, text.c_str(), text.size() + 1);
+    }
+
+    // Writes the thread log into the folder and loads it as the user would.
+    std::string Load(const std::string& bytes, const std::string& name = "1234.dat") {
+        const std::string path = dir_.File(name);
+        WriteBytes(path, bytes);
+        dialog_.texts[IDC_LOG_PATH] = path;
+        EXPECT_EQ(LoadThreadLog(dialog_), 1);
+        dialog_.texts.erase(IDC_STATUS);
+        return path;
     }
 
     // Both lists filled from the post table, as a load leaves them.
@@ -54,9 +74,12 @@ protected:
             if (dialog_.RowStateImage(list, i) == STATE_IMAGE_CHECKED) numbers.push_back(i + 1);
         return numbers;
     }
-    void WriteProgramIni(const std::string& bytes) { WriteBytes(iniPath, bytes); }
 
     MemoryDialog dialog_;
+
+private:
+    std::string logKeys_;
+    char savedIniPath_[PATH_BUFFER_SIZE];
 };
 
 using Posts = std::vector<int>;

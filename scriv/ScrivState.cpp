@@ -1,0 +1,7 @@
+#include "scriv/ScrivState.h"
+
+#include <cstring>
+
+ScrivState scrivState;
+
+void ScrivResetState() { memset(&scrivState, 0, sizeof scrivState); }
