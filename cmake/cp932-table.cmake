@@ -1,7 +1,7 @@
-# The code page 932 decoder's table, made from the data file html/cp932.txt:
+# The code page 932 decoder's table, made from the data file posts/cp932.txt:
 # CP932_LEADS, the lead byte of each row, and CP932_ROWS, the character of
 # each trail byte of that row (0 where there is none).
-set(CP932_DATA ${CMAKE_SOURCE_DIR}/html/cp932.txt)
+set(CP932_DATA ${CMAKE_SOURCE_DIR}/posts/cp932.txt)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CP932_DATA})
 file(STRINGS ${CP932_DATA} rows REGEX "^[0-9A-F][0-9A-F] ")
 set(leads "")
@@ -15,7 +15,7 @@ foreach(row IN LISTS rows)
     string(APPEND cells "    {0x${chars}},\n")
 endforeach()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/generated/Cp932Table.inc CONTENT
-"// Made by the build from html/cp932.txt.
+"// Made by the build from posts/cp932.txt.
 const unsigned char CP932_LEADS[] = {${leads}};
 const unsigned short CP932_ROWS[][188] = {
 ${cells}};

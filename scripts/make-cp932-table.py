@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes html/cp932.txt, the character of every two-byte sequence of code
+"""Writes posts/cp932.txt, the character of every two-byte sequence of code
 page 932, from Python's cp932 codec (the same table as glibc's iconv CP932).
 The build turns it into the decoder's table. The user-defined area (lead
 bytes 0xF0-0xF9) is left out: it maps to U+E000 on by arithmetic."""
@@ -21,5 +21,5 @@ for lead in LEADS:
         except UnicodeDecodeError:
             cells.append("-")
     lines.append("%02X %s" % (lead, " ".join(cells)))
-out = pathlib.Path(__file__).resolve().parent.parent / "html" / "cp932.txt"
+out = pathlib.Path(__file__).resolve().parent.parent / "posts" / "cp932.txt"
 out.write_text("\n".join(lines) + "\n")

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "html/Cp932.h"
+#include "posts/Cp932.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "threadlog/PostTable.h"
+#include "posts/PostTable.h"
 
 // Whether the record holds a post (rows past the end of the thread do not).
 bool HasPost(const PostRecord& post);

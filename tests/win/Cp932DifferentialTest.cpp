@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "html/Cp932.h"
+#include "posts/Cp932.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "html/Cp932.h"
+#include "posts/Cp932.h"
 
 #include <array>
 

@@ -1,5 +1,5 @@
 // Shift_JIS as code page 932 reads it, written as UTF-8.
-#include "html/Cp932.h"
+#include "posts/Cp932.h"
 
 #include <gtest/gtest.h>
 
