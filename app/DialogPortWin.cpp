@@ -1,6 +1,7 @@
 #include "app/DialogPortWin.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 #include <vector>
@@ -80,6 +81,16 @@ void Win32DialogPort::SetListRedraw(int id, bool on) {
 
 bool Win32DialogPort::AskYesNo(const char* text, const char* caption) {
     return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+}
+
+// ShellExecuteW reports failure by a value of at most 32, which is not
+// always also the thread's last error.
+bool Win32DialogPort::OpenWithShell(const char* path) {
+    const INT_PTR result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(dialog_, L"open", ToWide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result > 32) return true;
+    if (GetLastError() == 0) SetLastError(static_cast<DWORD>(result));
+    return false;
 }
 
 bool Win32DialogPort::ChooseFile(Chooser kind, const char* filter, char* path, size_t size) {

@@ -23,6 +23,7 @@ public:
     void SetListRedraw(int id, bool on) override;
     bool AskYesNo(const char* text, const char* caption) override;
     bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) override;
+    bool OpenWithShell(const char* path) override;
 
 private:
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);

@@ -9,9 +9,9 @@ const PageHead BODY_COLOUR_HEAD = {
     "<font size=+1 color=red>", "</font>"};
 }  // namespace
 
-int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag) {
+int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag, const PageForm& form) {
     const bool hasColour = colour && *colour;
-    return WritePage(outputPath, BODY_COLOUR_HEAD, [&](HtmlPage& page, const PostRecord& post, int n) {
+    return WritePage(outputPath, BODY_COLOUR_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
         const bool coloured = post.mainCheck != 0 && hasColour;
         page << "<dt>" << R"(<a name=")" << n << R"(">)" << " " << n << " " << "</a>" << CRLF;
         if (post.mail[0] == '\0') {
@@ -25,7 +25,8 @@ int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag
         page << " " << post.dateId << "</dt>" << CRLF;
         page << "<dd>" << CRLF;
         if (coloured) page << "<font color=" << colour << ">" << CRLF;
-        page << post.body << CRLF;
+        PutBody(page, post.body, form, "");
+        page << CRLF;
         if (coloured) page << "</font>" << CRLF;
         page << "<br><br>" << CRLF << "</dd>" << CRLF;
     });

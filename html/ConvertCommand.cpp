@@ -19,6 +19,7 @@
 namespace {
 
 const int REDAT_ON = 1;
+const int OPEN_PAGE_ON = 1;
 
 const char STATUS_CANCELLED[] = "変換をキャンセルしました";
 const char STATUS_FAILED[] = "HTMLファイルへの変換に失敗しました";
@@ -29,16 +30,17 @@ const char LOG_NOTHING_LOADED[] = "内部エラー：dataファイルの設定�
 const char LOG_OUTPUT_FILE[] = "出力ファイル";
 const char LOG_NAME_TOO_LONG[] = "ERROR:ファイル名長さ超過";
 const char LOG_OVERWRITE_CANCELLED[] = "上書きキャンセル";
+const char LOG_SHELL_EXECUTE[] = "ShellExecute()";
 int WritePage(const char* outputPath) {
     const PageOptions options = ReadPageOptions();
     switch (options.kind) {
         case KIND_STYLE_SHEET:
             NumberIdGroups(options.styleSheet.groupIds);
-            return WriteStyleSheetHtml(outputPath, options.styleSheet, options.mailFlag);
+            return WriteStyleSheetHtml(outputPath, options.styleSheet, options.mailFlag, options.form);
         case KIND_NAME_COLOUR:
-            return WriteNameColourHtml(outputPath, options.nameColour, options.mailFlag);
+            return WriteNameColourHtml(outputPath, options.nameColour, options.mailFlag, options.form);
         default:
-            return WriteBodyColourHtml(outputPath, options.textColour, options.mailFlag);
+            return WriteBodyColourHtml(outputPath, options.textColour, options.mailFlag, options.form);
     }
 }
 
@@ -79,5 +81,7 @@ int ConvertToHtml(DialogPort& dialog) {
     SaveCheckFile(outputPath);
     if (ReadIniInt(SETTING_REDAT) == REDAT_ON) RewriteThreadLog(outputPath);
     dialog.SetText(IDC_STATUS, STATUS_DONE);
+    if (ReadIniInt(SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath))
+        Scriv(0, plat::GetLastErrorCode(), LOG_SHELL_EXECUTE, SOURCE_HARVO, __LINE__);
     return 1;
 }

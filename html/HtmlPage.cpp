@@ -1,8 +1,12 @@
 #include "html/HtmlPage.h"
 
+#include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/Platform.h"
+#include "posts/Cp932.h"
 #include "scriv/Scriv.h"
 
 namespace {
@@ -27,18 +31,22 @@ HtmlPage& HtmlPage::operator<<(int number) {
     return *this << std::string_view(digits);
 }
 
-void HtmlPage::WriteOut() {
-    if (!writeFailed_ && !file_->Write(buffer_.data(), buffer_.size())) {
+void HtmlPage::WriteOut(bool last) {
+    std::string encoded;
+    size_t taken = buffer_.size();
+    if (utf8_) taken = AppendCp932AsUtf8(buffer_.data(), buffer_.size(), last, encoded);
+    const std::string& bytes = utf8_ ? encoded : buffer_;
+    if (!writeFailed_ && !file_->Write(bytes.data(), bytes.size())) {
         writeFailed_ = true;
         writeError_ = plat::GetLastErrorCode();
     }
-    buffer_.clear();
+    buffer_.erase(0, taken);
 }
 
 int HtmlPage::Save() {
     // A write, close or move error is a failure too: a page cut short must
     // never be reported as written, nor take the place of the page there.
-    WriteOut();
+    WriteOut(true);
     if (!writeFailed_ && file_->Commit()) return 1;
     ScrivEx(0, writeFailed_ ? writeError_ : plat::GetLastErrorCode(), LOG_FWRITE, LOG_WRITE_FAILED);
     return 0;
@@ -48,9 +56,12 @@ bool GoesOut(const PostRecord& record) {
     return (record.mainCheck != 0 || record.subCheck != 0) && record.dateId[0] != '\0';
 }
 
-void PutHead(HtmlPage& page, const PageHead& head) {
+void PutHead(HtmlPage& page, const PageHead& head, int charset) {
     const char* title = postTable[0].title;
-    page << "<html>" << CRLF << "<head>" << CRLF;
+    const char* declared = charset == CHARSET_SHIFT_JIS ? "Shift_JIS" : charset == CHARSET_UTF8 ? "UTF-8" : nullptr;
+    page << (declared ? R"(<html lang="ja">)" : "<html>") << CRLF << "<head>" << CRLF;
+    if (declared)
+        page << R"(<meta http-equiv="Content-Type" content="text/html; charset=)" << declared << R"(">)" << CRLF;
     if (head.styleSheetLink)
         page << R"(<link rel="stylesheet" type="text/css" href="Harvo.css" media="all" />)" << CRLF;
     page << "<title>" << title << "</title>" << CRLF << "</head>" << CRLF;
@@ -60,3 +71,55 @@ void PutHead(HtmlPage& page, const PageHead& head) {
 }
 
 void PutFoot(HtmlPage& page) { page << "</dl>" << CRLF << "</body>" << CRLF << "</html>" << CRLF; }
+
+namespace {
+
+bool StartsWithNoCase(const char* text, const char* start) {
+    for (; *start; ++text, ++start)
+        if (tolower(static_cast<unsigned char>(*text)) != *start) return false;
+    return true;
+}
+
+// The post number a reply link's text "&gt;&gt;N" or "&gt;&gt;N-M" names: 0
+// when the text is no such link, -1 when N is no post number of the table.
+int ReplyNumber(std::string_view text) {
+    const std::string_view prefix = "&gt;&gt;", digits = "0123456789";
+    if (text.substr(0, prefix.size()) != prefix) return 0;
+    text.remove_prefix(prefix.size());
+    const size_t end = text.find_first_not_of(digits);
+    if (end == 0 || text.empty()) return 0;
+    if (end != std::string_view::npos) {
+        const std::string_view last = text.substr(end + 1);
+        if (text[end] != '-' || last.empty() || last.find_first_not_of(digits) != std::string_view::npos) return 0;
+    }
+    int n = 0;
+    for (size_t i = 0; i < text.size() && i < end && n <= MAX_POSTS; ++i) n = n * 10 + (text[i] - '0');
+    return n >= 1 && n <= MAX_POSTS ? n : -1;
+}
+
+}  // namespace
+
+// '<' and '>' are never trail bytes of Shift_JIS: a byte search for the
+// elements cannot start inside a character.
+void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char* anchorPrefix) {
+    const char* rest = body;  // what is not put yet
+    for (const char* at = form.localLinks ? strchr(body, '<') : nullptr; at;) {
+        const char* text = StartsWithNoCase(at, "<a ") || StartsWithNoCase(at, "<a>") ? strchr(at, '>') : nullptr;
+        const char* close = text ? strchr(text, '<') : nullptr;
+        while (close && !StartsWithNoCase(close, "</a>")) close = strchr(close + 1, '<');
+        const std::string_view shown = close ? std::string_view(text + 1, close - text - 1) : std::string_view();
+        const int n = close ? ReplyNumber(shown) : 0;
+        if (n == 0) {
+            at = strchr(at + 1, '<');
+            continue;
+        }
+        page << std::string_view(rest, at - rest);
+        if (n > 0 && GoesOut(postTable[n - 1]))
+            page << R"(<a href="#)" << anchorPrefix << n << R"(">)" << shown << "</a>";
+        else
+            page << shown;
+        rest = close + strlen("</a>");
+        at = strchr(rest, '<');
+    }
+    page << rest;
+}

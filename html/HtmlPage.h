@@ -10,19 +10,29 @@
 
 #include "platform/ReplacingFile.h"
 #include "posts/PostTable.h"
+#include "settings/ProgramIni.h"
 
 const char CRLF[] = "\r\n";  // every line break of a page
 
+// What every mode's page takes from the settings besides its own.
+struct PageForm {
+    int charset = CHARSET_UNDECLARED;  // "CHARSET"
+    bool localLinks = false;           // "LOCAL_LINKS" is 1
+};
+
 // A page being written: to a temporary file beside its path, in chunks, and
-// put in the place of the path only when wholly written and closed.
+// put in the place of the path only when wholly written and closed. The
+// table's Shift_JIS goes out unchanged, or each chunk turned into UTF-8.
 class HtmlPage {
 public:
+    explicit HtmlPage(bool utf8 = false) : utf8_(utf8) {}
+
     // Creates the temporary file; false, with the writers' failure record, when it cannot.
     bool Open(const char* path);
 
     HtmlPage& operator<<(std::string_view text) {
         buffer_ += text;
-        if (buffer_.size() >= CHUNK_SIZE) WriteOut();
+        if (buffer_.size() >= CHUNK_SIZE) WriteOut(false);
         return *this;
     }
     HtmlPage& operator<<(int number);  // decimal, no padding
@@ -33,8 +43,11 @@ public:
 
 private:
     static constexpr size_t CHUNK_SIZE = 64 * 1024;
-    void WriteOut();
+    // Writes the buffer; before the last chunk, a lead byte at its end stays
+    // for the next one, which may hold its trail byte.
+    void WriteOut(bool last);
 
+    const bool utf8_;
     std::optional<plat::ReplacingFile> file_;
     std::string buffer_;
     bool writeFailed_ = false;
@@ -52,16 +65,22 @@ struct PageHead {
 // A record goes out when it is marked in either list and holds a post.
 bool GoesOut(const PostRecord& record);
 
-void PutHead(HtmlPage& page, const PageHead& head);
+// The head declares the character set for CHARSET_SHIFT_JIS and CHARSET_UTF8.
+void PutHead(HtmlPage& page, const PageHead& head, int charset);
 void PutFoot(HtmlPage& page);
+
+// A post's body; with local links, its reply links point at the posts' anchors
+// in this page (anchorPrefix followed by the post number), or are plain text
+// where that post does not go out.
+void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char* anchorPrefix);
 
 // The shared course of every writer: the head, then putPost(page, record, post
 // number) for each record that goes out, in record order, then the foot, saved.
 template <class PutPost>
-int WritePage(const char* path, const PageHead& head, PutPost putPost) {
-    HtmlPage page;
+int WritePage(const char* path, const PageHead& head, const PageForm& form, PutPost putPost) {
+    HtmlPage page(form.charset == CHARSET_UTF8);
     if (!page.Open(path)) return 0;
-    PutHead(page, head);
+    PutHead(page, head, form.charset);
     for (int i = 0; i < MAX_POSTS; ++i)
         if (GoesOut(postTable[i])) putPost(page, postTable[i], i + 1);
     PutFoot(page);

@@ -5,14 +5,16 @@
 // page, if any, then stays as it was). A non-zero mailFlag shows mail fields.
 #pragma once
 
+#include "html/HtmlPage.h"
 #include "html/PageOptions.h"
 
 // Bodies of posts marked in the main list in colour (none when colour is empty).
-int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag);
+int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag, const PageForm& form = {});
 // Names of posts marked in the main list in colour; every other name green.
-int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag);
+int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag, const PageForm& form = {});
 // Classes for a style sheet: the target class and the tag kind of options.
-int WriteStyleSheetHtml(const char* outputPath, const StyleSheetOptions& options, int mailFlag);
+int WriteStyleSheetHtml(const char* outputPath, const StyleSheetOptions& options, int mailFlag,
+                        const PageForm& form = {});
 
 // Sets idGroup of records 0 to 999: when grouped, every record marked in the
 // main list gets the number of its poster ID (1, 2, 3 ... in order of first

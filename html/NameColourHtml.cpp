@@ -9,9 +9,9 @@ const PageHead NAME_COLOUR_HEAD = {
     "<font size=+1 color=red>", "</font>"};
 }  // namespace
 
-int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag) {
+int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag, const PageForm& form) {
     const bool hasColour = colour && *colour;
-    return WritePage(outputPath, NAME_COLOUR_HEAD, [&](HtmlPage& page, const PostRecord& post, int n) {
+    return WritePage(outputPath, NAME_COLOUR_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
         page << "<dt>" << R"(<a name="R)" << n << R"(">)" << " " << n << " " << "</a>" << CRLF;
         if (post.mainCheck != 0 && hasColour)
             page << "<font color=" << colour << ">" << "<b>" << post.name << "</b>" << "</font>";
@@ -20,7 +20,9 @@ int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag
         if (mailFlag && post.mail[0] != '\0')
             page << " " << "[" << R"(<a href="mailto:)" << post.mail << R"(">)" << post.mail << "</a>" << "]";
         page << " " << post.dateId << "</dt>" << CRLF;
-        page << "<dd>" << post.body << CRLF;
+        page << "<dd>";
+        PutBody(page, post.body, form, "R");
+        page << CRLF;
         page << "<br>" << "</dd>" << CRLF;
         page << "<br>" << CRLF;
     });

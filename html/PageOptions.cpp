@@ -33,5 +33,7 @@ PageOptions ReadPageOptions() {
     options.mailFlag = ReadIniInt(SETTING_MAIL_OUTPUT);
     options.kind = ReadIniInt(SETTING_KIND);
     if (options.kind == KIND_STYLE_SHEET) options.styleSheet = ReadStyleSheetOptions();
+    options.form.charset = ReadIniInt(SETTING_CHARSET);
+    options.form.localLinks = ReadIniInt(SETTING_LOCAL_LINKS) == 1;
     return options;
 }

@@ -2,6 +2,7 @@
 // handed to the writers, which read no setting themselves.
 #pragma once
 
+#include "html/HtmlPage.h"
 #include "settings/ProgramIni.h"
 
 struct StyleSheetOptions {
@@ -16,6 +17,7 @@ struct PageOptions {
     char nameColour[INI_TEXT_SIZE];   // "NAME" of [COLOR], logged when set
     int mailFlag;                     // "MAIL_OUTPUT": non-zero shows mail fields
     StyleSheetOptions styleSheet;     // read only for the style-sheet mode
+    PageForm form;                    // "CHARSET" and "LOCAL_LINKS", for every mode
 };
 
 StyleSheetOptions ReadStyleSheetOptions();

@@ -46,6 +46,19 @@ const IntSetting SETTING_TAG_KIND = {"CSS", "TAG_KIND", 0};
 const TextSetting SETTING_TARGET_TEXT = {"CSS", "TARGET_TEXT", "hvTargetText"};
 const IntSetting SETTING_SELECT_ID = {"CSS", "SELECT_ID", 0};
 const IntSetting SETTING_SUBCHECK = {"OPTION", "SUBCHECK", 0};
+// The page's character set; any value but 1 and 2 is Shift_JIS without a declaration.
+const IntSetting SETTING_CHARSET = {"EXCHANGE", "CHARSET", 0};
+const int CHARSET_UNDECLARED = 0;
+const int CHARSET_SHIFT_JIS = 1;
+const int CHARSET_UTF8 = 2;
+const IntSetting SETTING_OPEN_PAGE = {"OPTION", "OPEN_PAGE", 0};      // 1: open the page after a conversion
+const IntSetting SETTING_LOCAL_LINKS = {"OPTION", "LOCAL_LINKS", 0};  // 1: reply links point inside the page
+
+// Every setting, for what must know them all (the settings file of the release).
+const IntSetting INT_SETTINGS[] = {SETTING_KIND,      SETTING_MAIL_OUTPUT, SETTING_REDAT,
+                                   SETTING_TAG_KIND,  SETTING_SELECT_ID,   SETTING_SUBCHECK,
+                                   SETTING_CHARSET,   SETTING_OPEN_PAGE,   SETTING_LOCAL_LINKS};
+const TextSetting TEXT_SETTINGS[] = {SETTING_TEXT_COLOUR, SETTING_NAME_COLOUR, SETTING_TARGET_TEXT};
 
 inline int ReadIniInt(const IntSetting& setting) {
     return ReadIniInt(setting.section, setting.key, setting.def);

@@ -29,6 +29,10 @@ void LogFailure(const char* message, unsigned line) {
 
 bool IsTicked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
+void Tick(HWND dialog, int id, bool ticked) {
+    if (!CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED)) LogFailure(LOG_CHECK_DLG_BUTTON, __LINE__);
+}
+
 }  // namespace
 
 void ResetColourChoosers() {
@@ -54,10 +58,11 @@ int LoadSettingsIntoDialog(HWND dialog) {
     SendMessageW(mode, BM_SETCHECK, BST_CHECKED, 0);
     SetControlText(dialog, IDC_SET_BODY_COLOUR, form.bodyColour);
     SetControlText(dialog, IDC_SET_NAME_COLOUR, form.nameColour);
-    if (!CheckDlgButton(dialog, IDC_SET_REWRITE_DAT, form.rewriteDat ? BST_CHECKED : BST_UNCHECKED))
-        LogFailure(LOG_CHECK_DLG_BUTTON, __LINE__);
-    if (!CheckDlgButton(dialog, IDC_SET_MAIL_OUTPUT, form.mailOutput ? BST_CHECKED : BST_UNCHECKED))
-        LogFailure(LOG_CHECK_DLG_BUTTON, __LINE__);
+    Tick(dialog, IDC_SET_REWRITE_DAT, form.rewriteDat);
+    Tick(dialog, IDC_SET_MAIL_OUTPUT, form.mailOutput);
+    Tick(dialog, form.charsetButton, true);
+    Tick(dialog, IDC_SET_OPEN_PAGE, form.openPage);
+    Tick(dialog, IDC_SET_LOCAL_LINKS, form.localLinks);
     return 1;
 }
 
@@ -75,6 +80,11 @@ int SaveSettingsFromDialog(HWND dialog) {
     GetControlText(dialog, IDC_SET_NAME_COLOUR, form.nameColour, sizeof form.nameColour);
     form.rewriteDat = IsTicked(dialog, IDC_SET_REWRITE_DAT);
     form.mailOutput = IsTicked(dialog, IDC_SET_MAIL_OUTPUT);
+    form.charsetButton = IsTicked(dialog, IDC_SET_CHARSET_SHIFT_JIS) ? IDC_SET_CHARSET_SHIFT_JIS
+                         : IsTicked(dialog, IDC_SET_CHARSET_UTF8)  ? IDC_SET_CHARSET_UTF8
+                                                                   : IDC_SET_CHARSET_NONE;
+    form.openPage = IsTicked(dialog, IDC_SET_OPEN_PAGE);
+    form.localLinks = IsTicked(dialog, IDC_SET_LOCAL_LINKS);
     return WriteSettingsForm(form);
 }
 

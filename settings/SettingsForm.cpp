@@ -44,6 +44,19 @@ int KindForModeButton(int button) {
     return KIND_BODY_COLOUR;
 }
 
+// Values other than 1 and 2 show as no declaration, which the next save stores as 0.
+int CharsetButtonForValue(int charset) {
+    if (charset == CHARSET_SHIFT_JIS) return IDC_SET_CHARSET_SHIFT_JIS;
+    if (charset == CHARSET_UTF8) return IDC_SET_CHARSET_UTF8;
+    return IDC_SET_CHARSET_NONE;
+}
+
+int CharsetForButton(int button) {
+    if (button == IDC_SET_CHARSET_SHIFT_JIS) return CHARSET_SHIFT_JIS;
+    if (button == IDC_SET_CHARSET_UTF8) return CHARSET_UTF8;
+    return CHARSET_UNDECLARED;
+}
+
 // The check boxes show ticked for exactly 1: a 2 typed by hand shows clear
 // and is stored as 0 at the next save.
 SettingsForm ReadSettingsForm() {
@@ -53,6 +66,9 @@ SettingsForm ReadSettingsForm() {
     ReadIniText(SETTING_NAME_COLOUR, form.nameColour);
     form.rewriteDat = ReadIniInt(SETTING_REDAT) == 1;
     form.mailOutput = ReadIniInt(SETTING_MAIL_OUTPUT) == 1;
+    form.charsetButton = CharsetButtonForValue(ReadIniInt(SETTING_CHARSET));
+    form.openPage = ReadIniInt(SETTING_OPEN_PAGE) == 1;
+    form.localLinks = ReadIniInt(SETTING_LOCAL_LINKS) == 1;
     return form;
 }
 
@@ -64,5 +80,8 @@ int WriteSettingsForm(const SettingsForm& form) {
     ok &= Write(name.section, name.key, form.nameColour, LOG_NAME_NOT_WRITTEN);
     ok &= WriteFlag(SETTING_REDAT, form.rewriteDat, LOG_REDAT_NOT_WRITTEN);
     ok &= WriteFlag(SETTING_MAIL_OUTPUT, form.mailOutput, nullptr);
+    ok &= WriteInt(SETTING_CHARSET, CharsetForButton(form.charsetButton), LOG_CHARSET_NOT_WRITTEN);
+    ok &= WriteFlag(SETTING_OPEN_PAGE, form.openPage, LOG_OPEN_PAGE_NOT_WRITTEN);
+    ok &= WriteFlag(SETTING_LOCAL_LINKS, form.localLinks, LOG_LOCAL_LINKS_NOT_WRITTEN);
     return ok ? 1 : 0;
 }

@@ -11,15 +11,21 @@ struct SettingsForm {
     char nameColour[INI_TEXT_SIZE];
     bool rewriteDat;                 // check boxes
     bool mailOutput;
+    int charsetButton;               // the selected character-set radio button
+    bool openPage;                   // check boxes
+    bool localLinks;
 };
 
 // The output-mode button shown for a "KIND" value, and the value stored for a button.
 int ModeButtonForKind(int kind);
 int KindForModeButton(int button);
+// The character-set button shown for a "CHARSET" value, and the value stored for a button.
+int CharsetButtonForValue(int charset);
+int CharsetForButton(int button);
 
 // The form for the program INI at iniPath.
 SettingsForm ReadSettingsForm();
 
-// Writes the five settings to the program INI at iniPath. A failed write is
+// Writes the eight settings to the program INI at iniPath. A failed write is
 // logged and the remaining writes still take place. 1 when all succeeded.
 int WriteSettingsForm(const SettingsForm& form);

@@ -11,6 +11,9 @@ const char LOG_KIND_NOT_WRITTEN[] = "出力方式書き込み失敗";
 const char LOG_TEXT_NOT_WRITTEN[] = "本文カラー書き込み失敗";
 const char LOG_NAME_NOT_WRITTEN[] = "名前カラー書き込み失敗";
 const char LOG_REDAT_NOT_WRITTEN[] = "datファイル再変換設定エラー";
+const char LOG_CHARSET_NOT_WRITTEN[] = "文字コード設定書き込み失敗";
+const char LOG_OPEN_PAGE_NOT_WRITTEN[] = "変換後に開く設定書き込み失敗";
+const char LOG_LOCAL_LINKS_NOT_WRITTEN[] = "ページ内リンク設定書き込み失敗";
 const char LOG_CHOOSE_COLOR[] = "Error：ChooseColor()";
 
 // The colour chooser's result as the colour edits take it: red, green, blue.

@@ -43,4 +43,8 @@ public:
     // a failure, never cut short).
     enum class Chooser { Open, Save };
     virtual bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) = 0;
+
+    // Opens the file with the program the user has chosen for it (the shell's
+    // "open"); false, with the last-error value set, when that failed.
+    virtual bool OpenWithShell(const char* path) = 0;
 };

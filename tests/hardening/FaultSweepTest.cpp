@@ -188,20 +188,26 @@ TEST_F(HardeningTest, CheckFileSave) {
     }
 }
 
-// The five settings are written one by one, each replacing the file: after
+// The eight settings are written one by one, each replacing the file: after
 // any fault each key holds its old or its new value, every other line as the
 // user wrote it.
 TEST_F(HardeningTest, SettingsStore) {
-    const SettingsForm form = {IDC_SET_CSS_MODE, "green", "#000080", true, true};
-    const char* const oldLines[] = {"KIND=0", "TEXT=red", "NAME=blue", "REDAT=0", "MAIL_OUTPUT=0"};
-    const char* const newLines[] = {"KIND=99", "TEXT=green", "NAME=#000080", "REDAT=1", "MAIL_OUTPUT=1"};
-    const char* const failures[] = {"出力方式書き込み失敗", "本文カラー書き込み失敗", "名前カラー書き込み失敗",
-                                    "datファイル再変換設定エラー", nullptr};
+    const SettingsForm form = {IDC_SET_CSS_MODE, "green", "#000080", true, true, IDC_SET_CHARSET_UTF8, true, true};
+    const char* const oldLines[] = {"KIND=0",        "TEXT=red",  "NAME=blue",   "REDAT=0",
+                                    "MAIL_OUTPUT=0", "CHARSET=0", "OPEN_PAGE=0", "LOCAL_LINKS=0"};
+    const char* const newLines[] = {"KIND=99",       "TEXT=green", "NAME=#000080", "REDAT=1",
+                                    "MAIL_OUTPUT=1", "CHARSET=2",  "OPEN_PAGE=1",  "LOCAL_LINKS=1"};
+    const char* const failures[] = {"出力方式書き込み失敗",       "本文カラー書き込み失敗",
+                                    "名前カラー書き込み失敗",     "datファイル再変換設定エラー",
+                                    nullptr,                      "文字コード設定書き込み失敗",
+                                    "変換後に開く設定書き込み失敗", "ページ内リンク設定書き込み失敗"};
+    const int keys = 8;
+    const unsigned all = (1u << keys) - 1;
     // The file with the keys in mask written.
     auto ini = [&](unsigned mask) {
         auto key = [&](int i) { return std::string(mask >> i & 1 ? newLines[i] : oldLines[i]) + "\r\n"; };
-        return "; 手で書いた設定\r\n[EXCHANGE]\r\n" + key(0) + key(3) + key(4) + "\r\n[COLOR]\r\n" + key(1) + key(2) +
-               "[OTHER]\r\nKEEP=ソ表\r\n";
+        return "; 手で書いた設定\r\n[EXCHANGE]\r\n" + key(0) + key(3) + key(4) + key(5) + "\r\n[COLOR]\r\n" + key(1) +
+               key(2) + "[OPTION]\r\n" + key(6) + key(7) + "[OTHER]\r\nKEEP=ソ表\r\n";
     };
     auto prepare = [&] {
         Reset({});
@@ -209,7 +215,7 @@ TEST_F(HardeningTest, SettingsStore) {
     };
     prepare();
     ASSERT_EQ(WriteSettingsForm(form), 1);
-    ASSERT_EQ(ReadBytes(iniPath), ini(31));
+    ASSERT_EQ(ReadBytes(iniPath), ini(all));
     prepare();
     const std::set<std::string> before = FolderNames(dir_.path());
     for (Fault fault : {Fault::Transient, Fault::Persistent}) {
@@ -217,11 +223,11 @@ TEST_F(HardeningTest, SettingsStore) {
             fault, prepare, [&] { return WriteSettingsForm(form); },
             [&](const Outcome& o) {
                 const std::string now = ReadBytes(iniPath);
-                unsigned mask = 32;
-                for (unsigned m = 0; m < 32; ++m)
+                unsigned mask = all + 1;
+                for (unsigned m = 0; m <= all; ++m)
                     if (now == ini(m)) mask = m;
-                ASSERT_LT(mask, 32u) << "not old and new keys line by line:\n" << now;
-                EXPECT_EQ(o.result, mask == 31 ? 1 : 0);
+                ASSERT_LE(mask, all) << "not old and new keys line by line:\n" << now;
+                EXPECT_EQ(o.result, mask == all ? 1 : 0);
                 ExpectNoLeftovers(o, before);
                 if (o.fault == Fault::Persistent) {
                     EXPECT_EQ(mask & (mask + 1), 0u) << "from the fault on nothing is written";
@@ -229,15 +235,15 @@ TEST_F(HardeningTest, SettingsStore) {
                 }
                 // One call failed: one key at most kept its old value, and its record tells.
                 ExpectOnlyTheInjectedCode();
-                for (int i = 0; i < 5; ++i) {
+                for (int i = 0; i < keys; ++i) {
                     const std::string record = "ERROR|Error：WritePrivateProfileString()|" +
                                                (failures[i] ? std::string(failures[i]) + "|" : "") + Code(INJECTED);
                     EXPECT_EQ(Logged(record), !(mask >> i & 1)) << newLines[i];
                 }
                 EXPECT_LE(CountRecords("ERROR"), 1);
-                EXPECT_TRUE(!(o.failedOps & REPLACING) || mask != 31);
+                EXPECT_TRUE(!(o.failedOps & REPLACING) || mask != all);
             });
-        EXPECT_EQ(swept.calls, 5 * 9) << "per key a read of four calls and a replacing write of five";
+        EXPECT_EQ(swept.calls, keys * 9) << "per key a read of four calls and a replacing write of five";
         RecordSwept("settings_store", fault, swept);
     }
 }

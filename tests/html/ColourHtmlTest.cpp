@@ -5,6 +5,8 @@
 #include <cstdlib>
 
 #include "html/HtmlWriters.h"
+#include "posts/Cp932.h"
+#include "threadlog/ThreadLogReader.h"
 #include "tests/html/HtmlFixture.h"
 
 namespace {
@@ -80,16 +82,17 @@ TEST_F(ColourHtmlTest, NameColourPages) {
 // Each writer in turn, with its head.
 struct Writer {
     const char* name;
-    int (*write)(const char* path);
+    int (*write)(const char* path, const PageForm& form);
     std::string (*head)(const std::string& title);
     const char* anchor;  // what precedes a post's number in its anchor
 };
 const Writer WRITERS[] = {
-    {"body colour", [](const char* p) { return WriteBodyColourHtml(p, "#FF0000", 1); }, BodyColourHead,
-     R"(<a name=")"},
-    {"name colour", [](const char* p) { return WriteNameColourHtml(p, "#FF0000", 1); }, NameColourHead,
-     R"(<a name="R)"},
-    {"style sheet", [](const char* p) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 1); }, StyleSheetHead, R"(<a name=")"},
+    {"body colour", [](const char* p, const PageForm& f) { return WriteBodyColourHtml(p, "#FF0000", 1, f); },
+     BodyColourHead, R"(<a name=")"},
+    {"name colour", [](const char* p, const PageForm& f) { return WriteNameColourHtml(p, "#FF0000", 1, f); },
+     NameColourHead, R"(<a name="R)"},
+    {"style sheet", [](const char* p, const PageForm& f) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 1, f); },
+     StyleSheetHead, R"(<a name=")"},
 };
 
 TEST_F(ColourHtmlTest, NoPostGoingOutLeavesHeadAndFoot) {
@@ -98,7 +101,7 @@ TEST_F(ColourHtmlTest, NoPostGoingOutLeavesHeadAndFoot) {
     for (const char* title : {TITLE, ""}) {
         strcpy(postTable[0].title, title);
         for (const Writer& w : WRITERS) {
-            ASSERT_EQ(w.write(PagePath().c_str()), 1) << w.name;
+            ASSERT_EQ(w.write(PagePath().c_str(), {}), 1) << w.name;
             EXPECT_EQ(Page(), w.head(title) + FOOT) << w.name << " / " << title;
         }
     }
@@ -115,7 +118,7 @@ TEST_F(ColourHtmlTest, MarkedPostsGoOutOnceInRecordOrder) {
     SetPost(1001, ANON, 1, 1);                // beyond the working range
     SetPost(1002, ANON, 1, 1);
     for (const Writer& w : WRITERS) {
-        ASSERT_EQ(w.write(PagePath().c_str()), 1);
+        ASSERT_EQ(w.write(PagePath().c_str(), {}), 1);
         const std::string page = Page();
         const std::string anchor = w.anchor;
         std::vector<int> numbers;
@@ -123,6 +126,97 @@ TEST_F(ColourHtmlTest, MarkedPostsGoOutOnceInRecordOrder) {
             numbers.push_back(atoi(page.c_str() + at + anchor.size()));
         EXPECT_EQ(numbers, (std::vector<int>{1, 2, 4, 7, 1000})) << w.name;
     }
+}
+
+// A declared character set changes the head's first lines, and UTF-8 the
+// bytes of the whole page: the Shift_JIS page read as code page 932. Any other
+// value writes the page as without the setting.
+void ExpectDeclaredCharsets(const std::string& path, const std::string& what) {
+    const std::string undeclared = "<html>\r\n<head>\r\n";
+    const auto declared = [](const char* charset) {
+        return Lines({R"(<html lang="ja">)", "<head>",
+                      std::string(R"(<meta http-equiv="Content-Type" content="text/html; charset=)") + charset + R"(">)"});
+    };
+    for (const Writer& w : WRITERS) {
+        SCOPED_TRACE(what + " / " + w.name);
+        const auto page = [&](int charset) {
+            EXPECT_EQ(w.write(path.c_str(), {charset, false}), 1);
+            return ReadBytes(path);
+        };
+        const std::string plain = page(0), rest = plain.substr(undeclared.size());
+        ASSERT_EQ(plain.substr(0, undeclared.size()), undeclared);
+        EXPECT_EQ(page(3), plain);
+        EXPECT_EQ(page(1), declared("Shift_JIS") + rest);
+        std::string utf8;
+        AppendCp932AsUtf8(rest.data(), rest.size(), true, utf8);
+        EXPECT_EQ(page(2), declared("UTF-8") + utf8);
+    }
+}
+
+TEST_F(ColourHtmlTest, DeclaredCharsets) {
+    SetPost(3, SJIS, 1, 1);
+    strcpy(postTable[2].body, "\x87\x40\x87\x56 \xF0\x40 cut \x82");  // ① Ⅲ, user-defined, a lead byte at the end
+    SetPost(4, ANON, 0, 1);
+    ExpectDeclaredCharsets(PagePath(), "made up");
+    ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0, {2, false}), 1);
+    EXPECT_EQ(Page().substr(Page().find("<dd>")),
+              Lines({"<dd>", u8"①Ⅲ \uE000 cut \uFFFD", "<br><br>", "</dd>", "<dt><a name=\"4\"> 4 </a>",
+                     "<font color=green>", "<b>Anon</b>", "</font> 2005/01/01 ID:abc</dt>", "<dd>", "Hi",
+                     "<br><br>", "</dd>"}) + FOOT);
+}
+
+// The real thread logs, every other post marked in one list or the other: the
+// character sets as above, and every reply link made local leads to an anchor
+// of the page.
+TEST_F(ColourHtmlTest, RealThreadLogs) {
+    const std::string folder = RealThreadLogFolder();
+    if (folder.empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
+    int links = 0;
+    for (const char* name : {"js2ch_1379534723.dat", "twoB_1193443676.dat", "twoB_1264432017.dat",
+                             "twoB_2ch_with_id.dat", "twoB_2ch_with_id_and_be.dat", "twoB_with-trip.dat"}) {
+        ASSERT_EQ(ReadThreadLog((folder + name).c_str()), 1) << name;
+        for (int i = 0; i < MAX_POSTS; ++i) (i % 2 ? postTable[i].mainCheck : postTable[i].subCheck) = 1;
+        ExpectDeclaredCharsets(PagePath(), name);
+        for (const Writer& w : WRITERS) {
+            ASSERT_EQ(w.write(PagePath().c_str(), {0, true}), 1);
+            const std::string page = Page(), anchorName = w.anchor;
+            for (size_t at = page.find(R"(<a href="#)"); at != std::string::npos; at = page.find(R"(<a href="#)", at + 1)) {
+                const std::string target = page.substr(at + 10, page.find('"', at + 10) - at - 10);
+                const std::string anchor = anchorName.substr(0, anchorName.size() - (target[0] == 'R' ? 1 : 0)) + target + "\">";
+                EXPECT_NE(page.find(anchor), std::string::npos) << name << " / " << w.name << " / " << target;
+                ++links;
+            }
+        }
+    }
+    EXPECT_GT(links, 300);
+}
+
+// Reply links lead to the posts' anchors in the page, or become plain text
+// where the post does not go out; nothing else of a body changes.
+TEST_F(ColourHtmlTest, LocalLinks) {
+    const struct {
+        const char* body;
+        const char* written;
+    } cases[] = {
+        {R"(<a href="../test/read.cgi/b/1/3" target="_blank">&gt;&gt;3</a>ok)", R"(<a href="#3">&gt;&gt;3</a>ok)"},
+        {R"(x<A HREF="x">&gt;&gt;03-5</A>y)", R"(x<a href="#3">&gt;&gt;03-5</a>y)"},
+        {R"(<a href="x">&gt;&gt;5</a> <a href="x">&gt;&gt;0</a> <a>&gt;&gt;1001</a>)", "&gt;&gt;5 &gt;&gt;0 &gt;&gt;1001"},
+        {R"(<a href="http://x/">site</a> <a href="x">&gt;&gt;3,4</a> <a href="x">&gt;&gt;3-</a>)",
+         R"(<a href="http://x/">site</a> <a href="x">&gt;&gt;3,4</a> <a href="x">&gt;&gt;3-</a>)"},
+        {R"(<a href="x"><b>&gt;&gt;3</b></a> <abbr>&gt;&gt;3</abbr> <a href="x">&gt;&gt;3)",
+         R"(<a href="x"><b>&gt;&gt;3</b></a> <abbr>&gt;&gt;3</abbr> <a href="x">&gt;&gt;3)"},
+        {"表<a href=\"x\">&gt;&gt;3</a>ソ", "表<a href=\"#3\">&gt;&gt;3</a>ソ"},
+    };
+    SetPost(3, ANON, 0, 1);
+    for (const auto& c : cases) {
+        SetPost(4, {"Anon", "", "2005/01/01 ID:abc", "abc", c.body}, 1, 0);
+        ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0, {0, true}), 1);
+        EXPECT_NE(Page().find("<dd>\r\n" + std::string(c.written) + "\r\n<br><br>"), std::string::npos) << c.body;
+        ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0, {0, false}), 1);
+        EXPECT_NE(Page().find("<dd>\r\n" + std::string(c.body) + "\r\n<br><br>"), std::string::npos) << c.body;
+    }
+    ASSERT_EQ(WriteNameColourHtml(PagePath().c_str(), "", 0, {0, true}), 1);
+    EXPECT_NE(Page().find(R"(<dd>表<a href="#R3">&gt;&gt;3</a>ソ)"), std::string::npos);
 }
 
 }  // namespace

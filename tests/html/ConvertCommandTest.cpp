@@ -1,3 +1,4 @@
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -182,6 +183,35 @@ TEST_F(ConvertTest, CheckFileFailureStillEndsDone) {
     EXPECT_EQ(Status(), "変換完了");
     EXPECT_TRUE(PathExists(At("page.html")));
     EXPECT_EQ(Records().back().rfind("ERROR|Harvo.cpp|チェックレスファイル書き込み Error：fopen()|", 0), 0u);
+}
+
+// "CHARSET" and "LOCAL_LINKS" reach the writer. The page opens after a
+// conversion that ended done, with "OPEN_PAGE" exactly 1; a failure to open it
+// is logged and changes nothing else.
+TEST_F(ConvertTest, PageSettings) {
+    Load(THREAD);
+    Tick(IDC_MAIN_LIST, {1, 3});
+    strcpy(postTable[2].body, R"(<a href="../test/read.cgi/x/1/1">&gt;&gt;1</a>)");
+    WriteProgramIni("[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=2\r\nLOCAL_LINKS=1\r\n");
+    dialog_.answers = {true, true, true};
+    EXPECT_EQ(Convert(), 1);
+    const std::string page = ReadBytes(At("page.html"));
+    EXPECT_NE(page.find("charset=UTF-8"), std::string::npos);
+    EXPECT_NE(page.find(u8"<title>スレタイ</title>"), std::string::npos);
+    EXPECT_NE(page.find(R"(<a href="#1">)"), std::string::npos) << "post 3's reply link points inside";
+    EXPECT_TRUE(dialog_.opened.empty());
+
+    WriteProgramIni("[OPTION]\r\nOPEN_PAGE=1\r\n");
+    EXPECT_EQ(Convert(), 1);
+    EXPECT_EQ(dialog_.opened, std::vector<std::string>{At("page.html")});
+    dialog_.shellError = 5;
+    EXPECT_EQ(Convert(), 1);
+    EXPECT_EQ(Status(), "変換完了");
+    EXPECT_EQ(dialog_.opened.size(), 2u);
+    EXPECT_EQ(Records().back().rfind("ERROR|Harvo.cpp|ShellExecute()|", 0), 0u) << Records().back();
+    dialog_.answers = {false};
+    EXPECT_EQ(Convert(), 0);
+    EXPECT_EQ(dialog_.opened.size(), 2u) << "a cancelled conversion opens nothing";
 }
 
 }  // namespace

@@ -40,6 +40,11 @@ TEST(SettingsModeTest, KindSelectsItsButtonAndButtonsStoreTheirKind) {
     EXPECT_EQ(KindForModeButton(IDC_SET_NAME_MODE), 1);
     EXPECT_EQ(KindForModeButton(IDC_SET_CSS_MODE), 99);
     EXPECT_EQ(KindForModeButton(0), 0) << "no button selected";
+    const struct { int charset; int button; } charsets[] = {
+        {0, IDC_SET_CHARSET_NONE}, {1, IDC_SET_CHARSET_SHIFT_JIS}, {2, IDC_SET_CHARSET_UTF8}, {3, IDC_SET_CHARSET_NONE},
+    };
+    for (const auto& c : charsets) EXPECT_EQ(CharsetButtonForValue(c.charset), c.button) << c.charset;
+    for (const auto& c : charsets) EXPECT_EQ(CharsetForButton(CharsetButtonForValue(c.charset)), c.charset == 3 ? 0 : c.charset);
 }
 
 TEST_F(SettingsFormTest, ReadsWhatTheIniHolds) {
@@ -61,11 +66,17 @@ TEST_F(SettingsFormTest, ReadsWhatTheIniHolds) {
         EXPECT_EQ(form.rewriteDat, c.redat);
         EXPECT_EQ(form.mailOutput, c.mail);
     }
+    WriteBytes(iniPath, "[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=1\r\nLOCAL_LINKS=2\r\n");
+    const SettingsForm form = ReadSettingsForm();
+    EXPECT_EQ(form.charsetButton, IDC_SET_CHARSET_UTF8);
+    EXPECT_TRUE(form.openPage);
+    EXPECT_FALSE(form.localLinks) << "ticked for exactly 1";
 }
 
-TEST_F(SettingsFormTest, WritesTheFiveKeys) {
+TEST_F(SettingsFormTest, WritesTheEightKeys) {
     EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_BODY_MODE, "", "", false, false)), 1);
-    EXPECT_EQ(Ini(), "[EXCHANGE]\r\nKIND=0\r\nREDAT=0\r\nMAIL_OUTPUT=0\r\n[COLOR]\r\nTEXT=\r\nNAME=\r\n");
+    EXPECT_EQ(Ini(), "[EXCHANGE]\r\nKIND=0\r\nREDAT=0\r\nMAIL_OUTPUT=0\r\nCHARSET=0\r\n[COLOR]\r\nTEXT=\r\nNAME=\r\n"
+                     "[OPTION]\r\nOPEN_PAGE=0\r\nLOCAL_LINKS=0\r\n");
 
     WriteBytes(iniPath, "[EXCHANGE]\r\nMAIL_OUTPUT=2\r\n");
     EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_CSS_MODE, "red", "#00ff00", true, true)), 1);
@@ -74,6 +85,13 @@ TEST_F(SettingsFormTest, WritesTheFiveKeys) {
     EXPECT_EQ(Value("COLOR", "NAME"), "#00ff00");
     EXPECT_EQ(Value("EXCHANGE", "REDAT"), "1");
     EXPECT_EQ(Value("EXCHANGE", "MAIL_OUTPUT"), "1");
+    SettingsForm pages = Form(IDC_SET_BODY_MODE, "", "", false, false);
+    pages.charsetButton = IDC_SET_CHARSET_SHIFT_JIS;
+    pages.localLinks = true;
+    EXPECT_EQ(WriteSettingsForm(pages), 1);
+    EXPECT_EQ(Value("EXCHANGE", "CHARSET"), "1");
+    EXPECT_EQ(Value("OPTION", "OPEN_PAGE"), "0");
+    EXPECT_EQ(Value("OPTION", "LOCAL_LINKS"), "1");
     EXPECT_EQ(Log().find("ERROR"), std::string::npos);
 }
 
@@ -85,9 +103,13 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
         {"NAME", "COLOR", "名前カラー書き込み失敗"},
         {"REDAT", "EXCHANGE", "datファイル再変換設定エラー"},
         {"MAIL_OUTPUT", "EXCHANGE", nullptr},
+        {"CHARSET", "EXCHANGE", "文字コード設定書き込み失敗"},
+        {"OPEN_PAGE", "OPTION", "変換後に開く設定書き込み失敗"},
+        {"LOCAL_LINKS", "OPTION", "ページ内リンク設定書き込み失敗"},
     };
+    const int keys = static_cast<int>(sizeof writes / sizeof writes[0]);
     const std::string record = INDENT + "Error：WritePrivateProfileString()\r\n";
-    for (int failing = 0; failing < 5; ++failing) {
+    for (int failing = 0; failing < keys; ++failing) {
         SCOPED_TRACE(writes[failing].key);
         remove(iniPath);
         const size_t logged = Log().size();
@@ -96,7 +118,7 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
             EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_NAME_MODE, "a", "b", true, false)), 0);
             EXPECT_TRUE(faults.fired());
         }
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < keys; ++i)
             EXPECT_EQ(Value(writes[i].section, writes[i].key) == "(none)", i == failing) << writes[i].key;
 
         const std::string log = Log().substr(logged);

@@ -93,6 +93,13 @@ public:
         return true;
     }
 
+    // Records the path; fails with shellError when it is not 0.
+    bool OpenWithShell(const char* path) override {
+        opened.push_back(path);
+        plat::SetLastErrorCode(shellError);
+        return shellError == 0;
+    }
+
     std::map<int, std::string> texts;
     std::map<int, List> lists;
     std::vector<std::pair<std::string, std::string>> questions;  // text, caption
@@ -100,6 +107,8 @@ public:
     std::vector<std::pair<Chooser, std::string>> choosers;  // kind, filter pairs joined by '|'
     std::string chosenPath;
     uint32_t chooserError = 0;
+    std::vector<std::string> opened;  // by the shell
+    uint32_t shellError = 0;
 
 private:
     std::set<int> removed_;

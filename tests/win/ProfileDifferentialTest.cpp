@@ -133,9 +133,8 @@ TEST_F(ProfileDifferentialTest, WritesReadBackAsTheSystemsWrites) {
 TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
     char saved[PATH_BUFFER_SIZE];
     strcpy(saved, iniPath);
-    const IntSetting ints[] = {SETTING_KIND,     SETTING_MAIL_OUTPUT, SETTING_REDAT,
-                               SETTING_TAG_KIND, SETTING_SELECT_ID,   SETTING_SUBCHECK};
-    const TextSetting texts[] = {SETTING_TEXT_COLOUR, SETTING_NAME_COLOUR, SETTING_TARGET_TEXT};
+    const auto& ints = INT_SETTINGS;
+    const auto& texts = TEXT_SETTINGS;
     // Every setting read by us from ours and by the system from theirs.
     const auto compare = [&](const std::string& ours, const std::string& theirs, const std::string& what) {
         snprintf(iniPath, sizeof iniPath, "%s", ours.c_str());

@@ -24,20 +24,33 @@ struct Shown {
     int modeButton;
     std::wstring body, name;
     bool redat, mail;
+    int charsetButton;
+    bool openPage, localLinks;
 };
 
 bool operator==(const Shown& a, const Shown& b) {
     return a.modeButton == b.modeButton && a.body == b.body && a.name == b.name && a.redat == b.redat &&
-           a.mail == b.mail;
+           a.mail == b.mail && a.charsetButton == b.charsetButton && a.openPage == b.openPage &&
+           a.localLinks == b.localLinks;
+}
+
+// The one button of the group that is selected; -1 for several.
+int Selected(HWND settings, std::initializer_list<int> group) {
+    int selected = 0;
+    for (int id : group)
+        if (IsDlgButtonChecked(settings, id) == BST_CHECKED) selected = selected ? -1 : id;
+    return selected;
 }
 
 Shown Read(HWND settings) {
     Shown shown = {0, WindowText(GetDlgItem(settings, IDC_SET_BODY_COLOUR)),
                    WindowText(GetDlgItem(settings, IDC_SET_NAME_COLOUR)),
                    IsDlgButtonChecked(settings, IDC_SET_REWRITE_DAT) == BST_CHECKED,
-                   IsDlgButtonChecked(settings, IDC_SET_MAIL_OUTPUT) == BST_CHECKED};
-    for (int id : {IDC_SET_BODY_MODE, IDC_SET_NAME_MODE, IDC_SET_CSS_MODE})
-        if (IsDlgButtonChecked(settings, id) == BST_CHECKED) shown.modeButton = shown.modeButton ? -1 : id;
+                   IsDlgButtonChecked(settings, IDC_SET_MAIL_OUTPUT) == BST_CHECKED,
+                   Selected(settings, {IDC_SET_CHARSET_NONE, IDC_SET_CHARSET_SHIFT_JIS, IDC_SET_CHARSET_UTF8}),
+                   IsDlgButtonChecked(settings, IDC_SET_OPEN_PAGE) == BST_CHECKED,
+                   IsDlgButtonChecked(settings, IDC_SET_LOCAL_LINKS) == BST_CHECKED};
+    shown.modeButton = Selected(settings, {IDC_SET_BODY_MODE, IDC_SET_NAME_MODE, IDC_SET_CSS_MODE});
     return shown;
 }
 
@@ -73,7 +86,8 @@ protected:
     }
     static std::string Values() {
         return Value("EXCHANGE", "KIND") + "|" + Value("COLOR", "TEXT") + "|" + Value("COLOR", "NAME") + "|" +
-               Value("EXCHANGE", "REDAT") + "|" + Value("EXCHANGE", "MAIL_OUTPUT");
+               Value("EXCHANGE", "REDAT") + "|" + Value("EXCHANGE", "MAIL_OUTPUT") + "|" + Value("EXCHANGE", "CHARSET") +
+               "|" + Value("OPTION", "OPEN_PAGE") + "|" + Value("OPTION", "LOCAL_LINKS");
     }
 
     // Opens the settings dialog from the menu and runs script on it.
@@ -91,7 +105,7 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     // The selected output-mode button is a tab stop: the system makes it so,
     // which lets the keyboard reach the group.
     const struct { int id; const wchar_t* className; const wchar_t* text; RECT units; LONG style; LONG mask; } controls[] = {
-        {IDCANCEL, L"Button", L"ｷｬﾝｾﾙ", {86, 161, 42, 14}, BS_DEFPUSHBUTTON | WS_TABSTOP, TYPE | WS_TABSTOP},
+        {IDCANCEL, L"Button", L"ｷｬﾝｾﾙ", {86, 241, 42, 14}, BS_DEFPUSHBUTTON | WS_TABSTOP, TYPE | WS_TABSTOP},
         {IDC_SET_BODY_MODE, L"Button", L"本文色変更", {13, 19, 52, 10}, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, RADIO},
         {IDC_SET_NAME_MODE, L"Button", L"名前色変更", {66, 19, 51, 10}, BS_AUTORADIOBUTTON, RADIO},
         {IDC_SET_BODY_COLOUR, L"Edit", L"", {7, 62, 70, 12}, ES_AUTOHSCROLL | WS_TABSTOP,
@@ -102,18 +116,27 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
          ES_MULTILINE | ES_AUTOHSCROLL | WS_TABSTOP},
         {IDC_SET_CHOOSE_NAME_COLOUR, L"Button", L"文字色変更", {82, 96, 38, 13}, BS_PUSHBUTTON | WS_TABSTOP,
          TYPE | WS_TABSTOP},
-        {IDC_SET_APPLY, L"Button", L"適用", {45, 162, 32, 13}, BS_PUSHBUTTON | WS_TABSTOP, TYPE | WS_TABSTOP},
-        {IDC_SET_OK, L"Button", L"OK", {8, 162, 32, 13}, BS_PUSHBUTTON | WS_TABSTOP, TYPE | WS_TABSTOP},
+        {IDC_SET_APPLY, L"Button", L"適用", {45, 242, 32, 13}, BS_PUSHBUTTON | WS_TABSTOP, TYPE | WS_TABSTOP},
+        {IDC_SET_OK, L"Button", L"OK", {8, 242, 32, 13}, BS_PUSHBUTTON | WS_TABSTOP, TYPE | WS_TABSTOP},
         {IDC_SET_REWRITE_DAT, L"Button", L"datファイルを再変換する", {7, 125, 113, 12}, BS_AUTOCHECKBOX | WS_TABSTOP,
          TYPE | WS_TABSTOP},
         {IDC_SET_MAIL_OUTPUT, L"Button", L"メール欄出力する", {7, 142, 113, 12}, BS_AUTOCHECKBOX | WS_TABSTOP,
          TYPE | WS_TABSTOP},
         {IDC_SET_CSS_MODE, L"Button", L"CSS色指定", {13, 32, 99, 10}, BS_AUTORADIOBUTTON, RADIO},
+        {IDC_SET_OPEN_PAGE, L"Button", L"変換後にページを開く", {7, 159, 113, 12},
+         BS_AUTOCHECKBOX | WS_GROUP | WS_TABSTOP, TYPE | WS_GROUP | WS_TABSTOP},
+        {IDC_SET_LOCAL_LINKS, L"Button", L"アンカーをページ内リンクにする", {7, 176, 120, 12}, BS_AUTOCHECKBOX | WS_TABSTOP,
+         TYPE | WS_TABSTOP},
+        {IDC_SET_CHARSET_NONE, L"Button", L"指定なし", {13, 205, 52, 10}, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
+         RADIO},
+        {IDC_SET_CHARSET_SHIFT_JIS, L"Button", L"Shift_JIS", {66, 205, 51, 10}, BS_AUTORADIOBUTTON, RADIO},
+        {IDC_SET_CHARSET_UTF8, L"Button", L"UTF-8", {13, 218, 99, 10}, BS_AUTORADIOBUTTON, RADIO},
     };
     struct Seen { std::wstring className, text; RECT expected, actual; LONG style; };
     std::vector<Seen> seen;
-    std::wstring caption, group, focus;
-    RECT client = {}, size = {0, 0, 135, 182};
+    std::wstring caption, focus;
+    std::vector<std::wstring> groups;
+    RECT client = {}, size = {0, 0, 135, 262};
     std::vector<int> tabOrder;
     bool exclusive = false;
     Settings([&](HWND settings) {
@@ -134,9 +157,9 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
             MapWindowPoints(nullptr, settings, reinterpret_cast<POINT*>(&s.actual), 2);
             seen.push_back(s);
         }
-        // The group box's own text, whichever child it is.
+        // The group boxes' own texts, whichever children they are.
         for (HWND child = GetWindow(settings, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) group = WindowText(child);
+            if ((GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) groups.push_back(WindowText(child));
         focus = WindowText(FocusOf(settings));
         HWND first = GetNextDlgTabItem(settings, nullptr, FALSE);
         for (HWND item = first; item && tabOrder.size() < 20;) {
@@ -144,22 +167,28 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
             item = GetNextDlgTabItem(settings, item, FALSE);
             if (item == first) break;
         }
-        // Each output-mode button clears the other two.
+        // Each output-mode button clears the other two, each character-set button
+        // the other two, and the groups leave each other alone.
         exclusive = true;
         for (int chosen : {IDC_SET_CSS_MODE, IDC_SET_NAME_MODE, IDC_SET_BODY_MODE, IDC_SET_CSS_MODE}) {
             ClickNow(settings, chosen);
-            exclusive &= Read(settings).modeButton == chosen;
+            exclusive &= Read(settings).modeButton == chosen && Read(settings).charsetButton == IDC_SET_CHARSET_NONE;
+        }
+        for (int chosen : {IDC_SET_CHARSET_UTF8, IDC_SET_CHARSET_SHIFT_JIS, IDC_SET_CHARSET_NONE}) {
+            ClickNow(settings, chosen);
+            exclusive &= Read(settings).charsetButton == chosen && Read(settings).modeButton == IDC_SET_CSS_MODE;
         }
         Click(settings, IDCANCEL);
     });
     EXPECT_EQ(caption, L"設定");
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
-    EXPECT_EQ(group, L"出力方式");
+    EXPECT_EQ(groups, (std::vector<std::wstring>{L"出力方式", L"ページの文字コード"}));
     EXPECT_EQ(focus, L"ｷｬﾝｾﾙ");
     EXPECT_EQ(tabOrder, (std::vector<int>{IDCANCEL, IDC_SET_BODY_MODE, IDC_SET_BODY_COLOUR, IDC_SET_CHOOSE_BODY_COLOUR,
                                           IDC_SET_NAME_COLOUR, IDC_SET_CHOOSE_NAME_COLOUR, IDC_SET_APPLY, IDC_SET_OK,
-                                          IDC_SET_REWRITE_DAT, IDC_SET_MAIL_OUTPUT}));
+                                          IDC_SET_REWRITE_DAT, IDC_SET_MAIL_OUTPUT, IDC_SET_OPEN_PAGE,
+                                          IDC_SET_LOCAL_LINKS, IDC_SET_CHARSET_NONE}));
     EXPECT_TRUE(exclusive);
     ASSERT_EQ(seen.size(), std::size(controls));
     for (size_t i = 0; i < seen.size(); ++i) {
@@ -184,29 +213,33 @@ TEST_F(SettingsDialogTest, OpensWithTheIniAndStoresOnOkAndApply) {
         Shown shown;
         std::function<void(HWND)> change;
         int storeButton;
-        const char* stored;  // KIND|TEXT|NAME|REDAT|MAIL_OUTPUT
+        const char* stored;  // KIND|TEXT|NAME|REDAT|MAIL_OUTPUT|CHARSET|OPEN_PAGE|LOCAL_LINKS
     } cases[] = {
-        {"no file", nullptr, {IDC_SET_BODY_MODE, L"", L"", false, false}, [](HWND) {}, IDC_SET_OK, "0|||0|0"},
-        {"KIND 5", "[EXCHANGE]\r\nKIND=5\r\n", {IDC_SET_NAME_MODE, L"", L"", false, false}, [](HWND) {},
-         IDC_SET_APPLY, "1|||0|0"},
+        {"no file", nullptr, {IDC_SET_BODY_MODE, L"", L"", false, false, IDC_SET_CHARSET_NONE, false, false},
+         [](HWND) {}, IDC_SET_OK, "0|||0|0|0|0|0"},
+        {"KIND 5, CHARSET 7, page settings on", "[EXCHANGE]\r\nKIND=5\r\nCHARSET=7\r\n[OPTION]\r\nOPEN_PAGE=1\r\nLOCAL_LINKS=1\r\n",
+         {IDC_SET_NAME_MODE, L"", L"", false, false, IDC_SET_CHARSET_NONE, true, true},
+         [](HWND s) { ClickNow(s, IDC_SET_OPEN_PAGE); }, IDC_SET_APPLY, "1|||0|0|0|0|1"},
         {"style sheet then body colour, typed texts",
          "[EXCHANGE]\r\nKIND=1\r\nREDAT=1\r\nMAIL_OUTPUT=2\r\n[COLOR]\r\nTEXT=#ff0000\r\nNAME=緑\r\n",
-         {IDC_SET_NAME_MODE, L"#ff0000", L"緑", true, false},
+         {IDC_SET_NAME_MODE, L"#ff0000", L"緑", true, false, IDC_SET_CHARSET_NONE, false, false},
          [](HWND s) {
+             ClickNow(s, IDC_SET_CHARSET_UTF8);
              ClickNow(s, IDC_SET_CSS_MODE);
              ClickNow(s, IDC_SET_BODY_MODE);
              ClickNow(s, IDC_SET_MAIL_OUTPUT);
              SetDlgItemTextW(s, IDC_SET_BODY_COLOUR, L"red");
          },
-         IDC_SET_OK, "0|red|緑|1|1"},
-        {"style sheet, everything cleared", "[EXCHANGE]\r\nKIND=99\r\nMAIL_OUTPUT=1\r\n[COLOR]\r\nNAME=#00FF00\r\n",
-         {IDC_SET_CSS_MODE, L"", L"#00FF00", false, true},
+         IDC_SET_OK, "0|red|緑|1|1|2|0|0"},
+        {"style sheet, everything cleared",
+         "[EXCHANGE]\r\nKIND=99\r\nMAIL_OUTPUT=1\r\nCHARSET=1\r\n[COLOR]\r\nNAME=#00FF00\r\n",
+         {IDC_SET_CSS_MODE, L"", L"#00FF00", false, true, IDC_SET_CHARSET_SHIFT_JIS, false, false},
          [](HWND s) {
              ClickNow(s, IDC_SET_MAIL_OUTPUT);
              ClickNow(s, IDC_SET_REWRITE_DAT);
              SetDlgItemTextW(s, IDC_SET_NAME_COLOUR, L"");
          },
-         IDC_SET_APPLY, "99|||1|0"},
+         IDC_SET_APPLY, "99|||1|0|1|0|0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -260,13 +293,13 @@ TEST_F(SettingsDialogTest, ClosingWithoutOkKeepsWhatWasStored) {
         SetDlgItemTextW(settings, IDC_SET_NAME_COLOUR, L"#654321");
         Click(settings, IDCANCEL);
     });
-    EXPECT_EQ(Values(), "99||#123456|0|0");
+    EXPECT_EQ(Values(), "99||#123456|0|0|0|0|0");
     Shown reopened = {};
     Settings([&](HWND settings) {
         reopened = Read(settings);
         Click(settings, IDCANCEL);
     });
-    EXPECT_TRUE(reopened == (Shown{IDC_SET_CSS_MODE, L"", L"#123456", false, false}));
+    EXPECT_TRUE(reopened == (Shown{IDC_SET_CSS_MODE, L"", L"#123456", false, false, IDC_SET_CHARSET_NONE, false, false}));
 }
 
 // What the colour chooser showed while it was open.
