@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -34,23 +33,6 @@ TEST(Cp932Test, DecodesEveryKindOfSequence) {
         {"a lead byte at the end", "a\x82", u8"a\uFFFD"},
     };
     for (const auto& c : cases) EXPECT_EQ(Utf8(c.in), c.out) << c.what;
-}
-
-// A page written in pieces reads as the same page written whole, wherever
-// the pieces are cut: a lead byte at the end of a piece waits for the next.
-TEST(Cp932Test, PiecesDecodeAsTheWhole) {
-    const std::string page = ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat") + "\x82";
-    const std::string whole = Utf8(page);
-    for (size_t piece : {1, 2, 3, 7, 64, 4096}) {
-        std::string out, pending;
-        for (size_t at = 0; at < page.size(); at += piece) {
-            pending += page.substr(at, piece);
-            const bool last = at + piece >= page.size();
-            pending.erase(0, AppendCp932AsUtf8(pending.data(), pending.size(), last, out));
-        }
-        EXPECT_TRUE(pending.empty());
-        EXPECT_EQ(out, whole) << "pieces of " << piece;
-    }
 }
 
 }  // namespace
