@@ -45,18 +45,21 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
     sleep 1
     snap "'"$images"'/settings.png"
     drive dismiss
-    for mode in body:0 name:1 style:99; do
-        printf "[EXCHANGE]\r\nKIND=%s\r\n[COLOR]\r\nTEXT=#0033CC\r\nNAME=#CC0000\r\n[CSS]\r\nSELECT_ID=1\r\n" \
-            "${mode#*:}" >"'"$work"'/app/Harvo.ini"
-        drive set 1007 "$(win "'"$work"'/pages/${mode%%:*}.html")"
+    # page:KIND:CHARSET; the UTF-8 page has its reply links inside the page.
+    for mode in body:0:0 name:1:0 style:99:0 utf8:99:2; do
+        page=${mode%%:*} kind=${mode#*:} charset=${mode##*:}
+        printf "[EXCHANGE]\r\nKIND=%s\r\nCHARSET=%s\r\n[COLOR]\r\nTEXT=#0033CC\r\nNAME=#CC0000\r\n[CSS]\r\nSELECT_ID=1\r\n[OPTION]\r\nLOCAL_LINKS=%s\r\n" \
+            "${kind%:*}" "$charset" "$((charset / 2))" >"'"$work"'/app/Harvo.ini"
+        drive set 1007 "$(win "'"$work"'/pages/$page.html")"
         drive time-command 1011 1           # convert
     done
     drive close
     wait
 '
 for image in main-window settings; do shrink "$images/$image.png"; done
-for mode in body name style; do
-    chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+# Rendered outside a Japanese locale: the UTF-8 page must need no encoding chosen by hand.
+for mode in body name style utf8; do
+    env -i PATH="$PATH" HOME="$work" LANG=C chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync \
         --user-data-dir="$work/chromium" --hide-scrollbars --window-size=800,900 \
         --screenshot="$images/page-$mode.png" "file://$work/pages/$mode.html" 2>/dev/null
