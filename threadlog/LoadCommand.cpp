@@ -12,7 +12,8 @@
 namespace {
 const char STATUS_NO_FILE[] = "読み込み対象ファイルの設定がありません";
 const char STATUS_LOADED[] = "ファイル読み込み完了";
-const char STATUS_READ_FAILED[] = "ファイル読み込みエラー";
+// A file that cannot be opened, or breaks off while it is read.
+const char STATUS_READ_FAILED[] = "ファイルを開けませんでした";
 }  // namespace
 
 int LoadThreadLog(DialogPort& dialog) {
@@ -28,10 +29,14 @@ int LoadThreadLog(DialogPort& dialog) {
     }
     if (strlen(path) >= PATH_BUFFER_SIZE) {
         ScrivEx(0, 0, LOG_BAD_FILE_NAME, path);
+        dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
         return 0;
     }
     const int read = ReadThreadLog(path);
-    if (read == 0) return 0;
+    if (read == 0) {
+        dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
+        return 0;
+    }
     SplitNameAndDate();
     const int mainFilled = FillMainList(dialog);
     const int subFilled = FillSubList(dialog);

@@ -81,7 +81,7 @@ TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
         dialog_.texts[IDC_LOG_PATH] = bad;
         dialog_.texts[IDC_OUTPUT_PATH] = "out.html";
         EXPECT_EQ(LoadThreadLog(dialog_), 0);
-        EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
+        EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
         EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
         EXPECT_STREQ(loadedLogPath, first.c_str());
         EXPECT_STREQ(postTable[0].title, "スレタイ");
@@ -106,7 +106,7 @@ TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
         EXPECT_EQ(LoadThreadLog(dialog_), 0);
         EXPECT_TRUE(faulty.fired());
     }
-    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイル読み込みエラー");
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
     EXPECT_STREQ(loadedLogPath, "");
     EXPECT_EQ(postTable[0].title[0], '\0');
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows.size(), 1000u);
@@ -128,7 +128,7 @@ TEST_F(LoadCommandTest, PathsUpToTheLongestLoadAndLongerAreRefused) {
 
     dialog_.texts[IDC_LOG_PATH] = path + "x";
     EXPECT_EQ(LoadThreadLog(dialog_), 0);
-    EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
     EXPECT_EQ(std::string(loadedLogPath), path);
     EXPECT_NE(Log().find(INDENT + "ファイル名異常\r\n" + INDENT + path + "x\r\n"), std::string::npos);
 }
