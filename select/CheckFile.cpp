@@ -17,7 +17,6 @@
 
 namespace {
 
-const char CHECK_FILE_ENDING[] = ".chk";
 const size_t TITLE_COMPARED = 255;
 
 const char LOG_WRITE_OPEN[] = "チェックレスファイル書き込み Error：fopen()";

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -171,7 +172,7 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     const MessageBoxSeen q = ConvertAnswering(IDNO);
     EXPECT_EQ(q.owner, dialog_);
     EXPECT_EQ(q.caption, L"上書き確認");
-    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか");
+    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか\n" + ToWide(page.c_str()));
     EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(q.defaultButton, IDNO);
     EXPECT_FALSE(q.icon);
@@ -183,6 +184,17 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     EXPECT_EQ(Text(IDC_STATUS), L"変換完了");
     EXPECT_NE(ReadBytes(page).find("<a name=\"7\">"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir_.File("page.chk")), CheckFileBytes({1, 3, 5, 7}, {4, 36}, Title()));
+}
+
+// The thread log named as the page, in another spelling: refused before any question.
+TEST_F(WholeJobTest, ThreadLogIsNeverTheOutput) {
+    LoadAndTick();
+    std::string sameLog = LogPath();
+    for (char& c : sameLog) c = c == '\\' ? '/' : static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    SetDlgItemTextW(dialog_, IDC_OUTPUT_PATH, ToWide(sameLog.c_str()).c_str());
+    EXPECT_EQ(ConvertAnswering(IDYES).owner, nullptr) << "no question";
+    EXPECT_EQ(Text(IDC_STATUS), L"出力ファイルが対象ファイルと同じです");
+    EXPECT_EQ(ReadBytes(LogPath()), ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat"));
 }
 
 // A read-only page is not replaced, even when the user says Yes: the
