@@ -7,11 +7,13 @@
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogTexts.h"
+#include "ui/PostPreview.h"
 #include "ui/TargetLists.h"
 
 namespace {
 const char STATUS_NO_FILE[] = "読み込み対象ファイルの設定がありません";
 const char STATUS_LOADED[] = "ファイル読み込み完了";
+const char STATUS_LOADED_CUT[] = "ファイル読み込み完了（1001件目以降は読み込んでいません）";
 // A file that cannot be opened, or breaks off while it is read.
 const char STATUS_READ_FAILED[] = "ファイルを開けませんでした";
 }  // namespace
@@ -48,6 +50,7 @@ int LoadThreadLog(DialogPort& dialog) {
     }
     if (!mainFilled || !subFilled) return 0;
     memcpy(loadedLogPath, path, strlen(path) + 1);
-    dialog.SetText(IDC_STATUS, STATUS_LOADED);
+    // Posts past MAX_POSTS are read but never shown nor written: the user is told.
+    dialog.SetText(IDC_STATUS, HasPost(postTable[MAX_POSTS]) ? STATUS_LOADED_CUT : STATUS_LOADED);
     return 1;
 }

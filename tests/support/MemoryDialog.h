@@ -69,6 +69,7 @@ public:
         if (row >= 0 && static_cast<size_t>(row) < rows.size()) rows[static_cast<size_t>(row)].stateImage = image;
     }
     void SetListRedraw(int id, bool on) override { lists[id].redraw = on; }
+    void ShowListTop(int) override {}  // no scrolling nor selection in memory
 
     // Questions are answered from answers, front first; No when none is left.
     bool AskYesNo(const char* text, const char* caption) override {

@@ -52,6 +52,7 @@ protected:
         WriteBytes(path, bytes);
         dialog_.texts[IDC_LOG_PATH] = path;
         EXPECT_EQ(LoadThreadLog(dialog_), 1);
+        loadStatus_ = dialog_.texts[IDC_STATUS];
         dialog_.texts.erase(IDC_STATUS);
         return path;
     }
@@ -76,6 +77,7 @@ protected:
     }
 
     MemoryDialog dialog_;
+    std::string loadStatus_;  // what the last Load showed in the status line
 
 private:
     std::string logKeys_;
