@@ -85,8 +85,9 @@ void Win32DialogPort::ShowListTop(int id) {
     Send(id, LVM_ENSUREVISIBLE, 0, FALSE);
 }
 
-bool Win32DialogPort::AskYesNo(const char* text, const char* caption) {
-    return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+bool Win32DialogPort::AskYesNo(const char* text, const char* caption, Icon icon) {
+    const UINT style = MB_YESNO | MB_DEFBUTTON2 | (icon == Icon::Warning ? MB_ICONWARNING : 0);
+    return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), style) == IDYES;
 }
 
 bool Win32DialogPort::ChooseFile(Chooser kind, const char* filter, char* path, size_t size) {

@@ -22,7 +22,7 @@ public:
     void SetRowStateImage(int id, int row, int image) override;
     void SetListRedraw(int id, bool on) override;
     void ShowListTop(int id) override;
-    bool AskYesNo(const char* text, const char* caption) override;
+    bool AskYesNo(const char* text, const char* caption, Icon icon) override;
     bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) override;
 
 private:

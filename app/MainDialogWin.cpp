@@ -6,6 +6,7 @@
 #include "settings/SettingsDialogWin.h"
 #include "settings/VersionWin.h"
 #include "app/MainCommands.h"
+#include "ui/KeptMarks.h"
 
 namespace {
 
@@ -45,9 +46,12 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             Win32DialogPort port(dialog);
             return RunCommand(port, id) ? TRUE : FALSE;
         }
-        case WM_CLOSE:
-            DestroyWindow(dialog);
+        case WM_CLOSE: {
+            // The button, the system menu, the close box and Alt+F4 all come here.
+            Win32DialogPort port(dialog);
+            if (MayDiscardListMarks(port)) DestroyWindow(dialog);
             return TRUE;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return TRUE;

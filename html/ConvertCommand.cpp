@@ -15,6 +15,7 @@
 #include "settings/ProgramIni.h"
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogRewriter.h"
+#include "ui/KeptMarks.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
 
@@ -92,7 +93,7 @@ int ConvertToHtml(DialogPort& dialog) {
         return 0;
     }
     if (plat::FileExists(outputPath) &&
-        !dialog.AskYesNo(OverwriteQuestion(outputPath).c_str(), QUESTION_OVERWRITE_CAPTION)) {
+        !dialog.AskYesNo(OverwriteQuestion(outputPath).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None)) {
         dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
         ScrivEx(1, 0, LOG_OVERWRITE_CANCELLED, nullptr);
         return 0;
@@ -102,6 +103,7 @@ int ConvertToHtml(DialogPort& dialog) {
         dialog.SetText(IDC_STATUS, STATUS_FAILED);
         return 0;
     }
+    KeepListMarks(dialog);
     // Neither follow-up undoes the page: each only logs its failure.
     SaveCheckFile(outputPath);
     if (rewrite) RewriteThreadLog(outputPath);

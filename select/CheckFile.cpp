@@ -11,6 +11,7 @@
 #include "scriv/Scriv.h"
 #include "settings/FileOpenSave.h"
 #include "posts/PostTable.h"
+#include "ui/KeptMarks.h"
 #include "ui/SaveBeside.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
@@ -144,5 +145,6 @@ int LoadCheckFile(DialogPort& dialog) {
         SetMarks(dialog, IDC_MAIN_LIST, i, marks.main[i], postTable[i].mainCheck);
         SetMarks(dialog, IDC_SUB_LIST, i, marks.sub[i], postTable[i].subCheck);
     }
+    KeepListMarks(dialog);
     return 1;
 }

@@ -7,11 +7,14 @@
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogTexts.h"
+#include "ui/KeptMarks.h"
 #include "ui/PostPreview.h"
 #include "ui/TargetLists.h"
 
 namespace {
 const char STATUS_NO_FILE[] = "読み込み対象ファイルの設定がありません";
+const char STATUS_CANCELLED[] = "読み込みをキャンセルしました";
+const char LOG_LOAD_CANCELLED[] = "読み込みキャンセル";
 const char STATUS_LOADED[] = "ファイル読み込み完了";
 const char STATUS_LOADED_CUT[] = "ファイル読み込み完了（1001件目以降は読み込んでいません）";
 // A file that cannot be opened, or breaks off while it is read.
@@ -20,11 +23,16 @@ const char STATUS_READ_FAILED[] = "ファイルを開けませんでした";
 
 int LoadThreadLog(DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
-    dialog.SetText(IDC_OUTPUT_PATH, "");
     // Room for one byte more than a path may hold: a longer text is refused
     // like a file that cannot be opened, never cut into the name of another file.
     char path[PATH_BUFFER_SIZE + 2];
     dialog.GetText(IDC_LOG_PATH, path, sizeof path);
+    if (path[0] != '\0' && !MayDiscardListMarks(dialog)) {
+        ScrivEx(1, 0, LOG_LOAD_CANCELLED, nullptr);
+        dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
+        return 0;
+    }
+    dialog.SetText(IDC_OUTPUT_PATH, "");
     if (path[0] == '\0') {
         dialog.SetText(IDC_STATUS, STATUS_NO_FILE);
         return 1;
@@ -42,6 +50,7 @@ int LoadThreadLog(DialogPort& dialog) {
     SplitNameAndDate();
     const int mainFilled = FillMainList(dialog);
     const int subFilled = FillSubList(dialog);
+    KeepListMarks(dialog);
     if (read == READ_LOG_BROKEN) {
         // The lists now show the cleared table; nothing is loaded to convert.
         loadedLogPath[0] = '\0';

@@ -34,8 +34,9 @@ public:
     virtual void ShowListTop(int id) = 0;
 
     // A modal question owned by the dialog, buttons Yes and No with No the
-    // default, no icon. True for Yes.
-    virtual bool AskYesNo(const char* text, const char* caption) = 0;
+    // default, with the icon given. True for Yes.
+    enum class Icon { None, Warning };
+    virtual bool AskYesNo(const char* text, const char* caption, Icon icon) = 0;
 
     // The system's file chooser owned by the dialog, starting with no name.
     // filter: pairs of description and pattern, each zero-terminated, the list

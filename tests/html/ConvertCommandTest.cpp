@@ -62,8 +62,8 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
     EXPECT_EQ(postTable[1].mainCheck, 0);
     EXPECT_EQ(Records().back(), "TRACE|上書きキャンセル");
     ASSERT_EQ(dialog_.questions.size(), 1u);
-    EXPECT_EQ(dialog_.questions[0].first, "ファイルを上書きしてもよろしいでしょうか\n" + At("page.html"));
-    EXPECT_EQ(dialog_.questions[0].second, "上書き確認");
+    EXPECT_EQ(dialog_.questions[0].text, "ファイルを上書きしてもよろしいでしょうか\n" + At("page.html"));
+    EXPECT_EQ(dialog_.questions[0].caption, "上書き確認");
 
     dialog_.answers = {true};
     EXPECT_EQ(Convert(), 1);

@@ -16,6 +16,7 @@
 #include "tests/scriv/ScrivFixture.h"
 #include "tests/support/MemoryDialog.h"
 #include "threadlog/LoadCommand.h"
+#include "ui/KeptMarks.h"
 #include "ui/TargetLists.h"
 
 class ProgramTest : public ScrivTest {
@@ -30,6 +31,7 @@ protected:
         memset(loadedLogPath, 0, sizeof loadedLogPath);
         strcpy(savedIniPath_, iniPath);
         snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
+        KeepListMarks(dialog_);  // a fresh dialog, as at start
     }
     void TearDown() override {
         strcpy(iniPath, savedIniPath_);

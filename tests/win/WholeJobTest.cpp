@@ -197,6 +197,45 @@ TEST_F(WholeJobTest, ThreadLogIsNeverTheOutput) {
     EXPECT_EQ(ReadBytes(LogPath()), ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat"));
 }
 
+// The question before changed marks are thrown away, as the real box shows it.
+void ExpectDiscardQuestion(const MessageBoxSeen& q, HWND dialog) {
+    EXPECT_EQ(q.owner, dialog);
+    EXPECT_EQ(q.caption, L"確認");
+    EXPECT_EQ(q.text, L"チェックした内容が保存されていません。破棄してよろしいですか？");
+    EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(q.defaultButton, IDNO);
+    EXPECT_TRUE(q.icon);
+}
+
+TEST_F(WholeJobTest, LoadAsksBeforeThrowingAwayChangedMarks) {
+    LoadAndTick();
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, IDC_LOAD, IDNO), dialog_);
+    EXPECT_EQ(Text(IDC_STATUS), L"読み込みをキャンセルしました");
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), (std::vector<int>{4, 36}));
+
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, IDC_LOAD, IDYES), dialog_);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), std::vector<int>{});
+
+    // Marks written by a conversion are kept: nothing to ask.
+    Tick(IDC_MAIN_LIST, {2});
+    SetDlgItemTextW(dialog_, IDC_OUTPUT_PATH, ToWide(dir_.File("page.html").c_str()).c_str());
+    Command(IDC_CONVERT);
+    ASSERT_EQ(Text(IDC_STATUS), L"変換完了");
+    EXPECT_EQ(AnswerMessageBox(dialog_, IDC_LOAD, IDNO).owner, nullptr);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+}
+
+TEST_F(WholeJobTest, CloseAsksBeforeThrowingAwayChangedMarks) {
+    LoadAndTick();
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, WM_CLOSE, 0, IDNO), dialog_);
+    ASSERT_TRUE(IsWindow(dialog_)) << "No keeps the program open";
+    EXPECT_EQ(Ticked(IDC_MAIN_LIST), (std::vector<int>{1, 3, 5}));
+
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, WM_CLOSE, 0, IDYES), dialog_);
+    EXPECT_FALSE(IsWindow(dialog_));
+}
+
 // A read-only page is not replaced, even when the user says Yes: the
 // conversion fails and leaves no check file.
 TEST_F(WholeJobTest, ReadOnlyPageIsKept) {
