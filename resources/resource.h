@@ -6,6 +6,7 @@
 #define IDR_MAIN_MENU 102
 #define IDI_HARVO 103
 #define IDD_SETTINGS 104
+#define IDD_POST_PREVIEW 105
 
 // Static labels that no code addresses.
 #ifndef IDC_STATIC
@@ -42,6 +43,9 @@
 #define IDC_SET_REWRITE_DAT 1022
 #define IDC_SET_MAIL_OUTPUT 1023
 #define IDC_SET_CSS_MODE 1024
+
+// Post preview IDD_POST_PREVIEW (its one button "閉じる" is IDOK)
+#define IDC_PREVIEW_TEXT 1026
 
 // Menu IDR_MAIN_MENU
 #define IDM_SETTINGS 40001

@@ -228,12 +228,39 @@ TEST_F(WholeJobTest, LoadAsksBeforeThrowingAwayChangedMarks) {
 
 TEST_F(WholeJobTest, CloseAsksBeforeThrowingAwayChangedMarks) {
     LoadAndTick();
-    ExpectDiscardQuestion(AnswerMessageBox(dialog_, WM_CLOSE, 0, IDNO), dialog_);
+    const auto close = [this] { SendMessageW(dialog_, WM_CLOSE, 0, 0); };
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, close, IDNO), dialog_);
     ASSERT_TRUE(IsWindow(dialog_)) << "No keeps the program open";
     EXPECT_EQ(Ticked(IDC_MAIN_LIST), (std::vector<int>{1, 3, 5}));
 
-    ExpectDiscardQuestion(AnswerMessageBox(dialog_, WM_CLOSE, 0, IDYES), dialog_);
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, close, IDYES), dialog_);
     EXPECT_FALSE(IsWindow(dialog_));
+}
+
+// A double-click on a row opens its post, readable, in a window of its own.
+TEST_F(WholeJobTest, DoubleClickShowsThePost) {
+    LoadAndTick();
+    HWND list = GetDlgItem(dialog_, IDC_SUB_LIST);
+    RECT row = {LVIR_LABEL, 0, 0, 0};
+    SendMessageW(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(row.left + 4, row.top + 2);
+    std::wstring caption, text, button;
+    LONG style = 0;
+    const bool closed = RunWhileModal(dialog_, [&] { SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at); },
+                                      [&](HWND preview) {
+                                          caption = WindowText(preview);
+                                          text = WindowText(GetDlgItem(preview, IDC_PREVIEW_TEXT));
+                                          style = GetWindowLongW(GetDlgItem(preview, IDC_PREVIEW_TEXT), GWL_STYLE);
+                                          button = WindowText(GetDlgItem(preview, IDOK));
+                                          PressKey(preview, VK_ESCAPE);
+                                      });
+    EXPECT_TRUE(closed) << "opened, and closed by Escape";
+    EXPECT_EQ(caption, L"レス 4");
+    EXPECT_EQ(text, L"4 名無しさん＠パン板 [sage] 2023/11/14(火) 21:24:52.68  ID:Yz3eTs8L\r\n\r\n"
+                    L" >>3\r\nうらやましい。うちのはいつも横に割れる ");
+    EXPECT_EQ(style & (ES_MULTILINE | ES_READONLY | WS_VSCROLL), ES_MULTILINE | ES_READONLY | WS_VSCROLL);
+    EXPECT_EQ(button, L"閉じる");
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), (std::vector<int>{4, 36})) << "the marks stay";
 }
 
 // A read-only page is not replaced, even when the user says Yes: the
