@@ -75,23 +75,17 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
 
 // No file a conversion writes may be the thread log: nothing is written then.
 TEST_F(ConvertTest, NeverWritesOverTheThreadLog) {
-    const struct {
-        const char *log, *box, *ini;
-    } cases[] = {
-        {"1234.dat", "1234.dat", ""},
-        {"1234.dat", "sub/../1234.DAT", ""},
-        {"1234.chk", "1234.html", ""},
-        {"1234_RE.dat", "1234.html", "[EXCHANGE]\r\nREDAT=1\r\n"},
-    };
+    const struct { const char *log, *box, *ini; } cases[] = {  // the page, the check file, the reduced log
+        {"1234.dat", "sub/../1234.DAT", ""}, {"1234.chk", "1234.html", ""},
+        {"1234_RE.dat", "1234.html", "[EXCHANGE]\r\nREDAT=1\r\n"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.box);
         Load(THREAD, c.log);
         WriteProgramIni(c.ini);
         const auto before = FolderNames(dir_.path());
-        EXPECT_EQ(Convert(c.box), 0);
+        EXPECT_EQ(Convert(c.box), 0) << c.log;
         EXPECT_EQ(Status(), "出力ファイルが対象ファイルと同じです");
         EXPECT_EQ(ReadBytes(At(c.log)), THREAD);
-        EXPECT_EQ(FolderNames(dir_.path()), before);
+        EXPECT_EQ(FolderNames(dir_.path()), before) << "nothing written";
         EXPECT_TRUE(Logged("ERROR|ERROR:出力ファイルが対象ファイルと同じ|" + At(c.log)));
     }
     WriteProgramIni("");

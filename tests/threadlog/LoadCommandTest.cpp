@@ -4,8 +4,6 @@
 #include "tests/support/ProgramFixture.h"
 #include "tests/support/FaultyFiles.h"
 #include "threadlog/LoadCommand.h"
-#include "html/ConvertCommand.h"
-#include "select/CheckFile.h"
 #include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
@@ -69,48 +67,6 @@ TEST_F(LoadCommandTest, SecondLoadClearsTheFirst) {
     EXPECT_EQ(postTable[1].name[0], '\0');
     EXPECT_EQ(postTable[1050].idGroup, 0) << "all 1100 records are cleared";
     EXPECT_STREQ(postTable[0].title, "t2");
-}
-
-// Marks changed since the last load, conversion or check file load that set
-// them are thrown away by a load only when the user says so.
-TEST_F(LoadCommandTest, AsksBeforeThrowingAwayChangedMarks) {
-    const struct {
-        const char* step;  // what follows the ticks
-        bool yes, asked, loads;
-    } cases[] = {
-        {"tick", true, true, true},   {"none", false, false, true},    {"convert", false, false, true},
-        {"check file", false, false, true}, {"tick", false, true, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.step);
-        Load(THREAD, "a.dat");
-        if (std::string(c.step) != "none") Tick(IDC_SUB_LIST, {2});
-        if (std::string(c.step) == "convert" || std::string(c.step) == "check file") {
-            dialog_.texts[IDC_OUTPUT_PATH] = dir_.File("page.html");
-            dialog_.answers = {true};
-            ASSERT_EQ(ConvertToHtml(dialog_), 1);
-        }
-        if (std::string(c.step) == "check file") {  // the marks of the file on a fresh load
-            dialog_.answers = {true};
-            Load(THREAD, "a.dat");
-            dialog_.chosenPath = dir_.File("page.chk");
-            ASSERT_EQ(LoadCheckFile(dialog_), 1);
-            ASSERT_EQ(Ticked(IDC_SUB_LIST), std::vector<int>{2});
-        }
-        dialog_.questions.clear();
-        dialog_.answers = {c.yes};
-        dialog_.texts[IDC_LOG_PATH] = WriteLog("b.dat", "x<>y<>z<>w<>t2\n");
-        EXPECT_EQ(LoadThreadLog(dialog_), c.loads ? 1 : 0);
-        ASSERT_EQ(dialog_.questions.size(), c.asked ? 1u : 0u);
-        if (c.asked) {
-            EXPECT_EQ(dialog_.questions[0].text, "チェックした内容が保存されていません。破棄してよろしいですか？");
-            EXPECT_EQ(dialog_.questions[0].caption, "確認");
-            EXPECT_EQ(dialog_.questions[0].icon, DialogPort::Icon::Warning);
-        }
-        EXPECT_STREQ(postTable[0].title, c.loads ? "t2" : "スレタイ");
-        EXPECT_EQ(dialog_.texts[IDC_STATUS], c.loads ? "ファイル読み込み完了" : "読み込みをキャンセルしました");
-        EXPECT_EQ(dialog_.RowStateImage(IDC_SUB_LIST, 1), c.loads ? STATE_IMAGE_UNCHECKED : STATE_IMAGE_CHECKED);
-    }
 }
 
 // A file that cannot be opened leaves the posts, the lists and their marks,
