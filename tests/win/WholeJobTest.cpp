@@ -185,15 +185,6 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     EXPECT_EQ(ReadBytes(dir_.File("page.chk")), CheckFileBytes({1, 3, 5, 7}, {4, 36}, Title()));
 }
 
-// The thread log named as the page, in another spelling: refused before any question.
-TEST_F(WholeJobTest, ThreadLogIsNeverTheOutput) {
-    LoadAndTick();
-    SetDlgItemTextW(dialog_, IDC_OUTPUT_PATH, ToWide((LogPath() + "\\..\\SAMPLE.DAT").c_str()).c_str());
-    EXPECT_EQ(ConvertAnswering(IDYES).owner, nullptr) << "no question";
-    EXPECT_EQ(Text(IDC_STATUS), L"出力ファイルが対象ファイルと同じです");
-    EXPECT_EQ(ReadBytes(LogPath()), ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat"));
-}
-
 // The question before changed marks are thrown away, as the real box shows it.
 void ExpectDiscardQuestion(const MessageBoxSeen& q, HWND dialog) {
     EXPECT_EQ(q.owner, dialog);
