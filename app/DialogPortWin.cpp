@@ -79,8 +79,16 @@ void Win32DialogPort::SetListRedraw(int id, bool on) {
     if (on) InvalidateRect(GetDlgItem(dialog_, id), nullptr, TRUE);
 }
 
-bool Win32DialogPort::AskYesNo(const char* text, const char* caption) {
-    return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), MB_YESNO | MB_DEFBUTTON2) == IDYES;
+void Win32DialogPort::ShowListTop(int id) {
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    Send(id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    Send(id, LVM_ENSUREVISIBLE, 0, FALSE);
+}
+
+bool Win32DialogPort::AskYesNo(const char* text, const char* caption, Icon icon) {
+    const UINT style = MB_YESNO | MB_DEFBUTTON2 | (icon == Icon::Warning ? MB_ICONWARNING : 0);
+    return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), style) == IDYES;
 }
 
 // ShellExecuteW reports failure by a value of at most 32, which is not

@@ -21,7 +21,8 @@ public:
     int RowStateImage(int id, int row) override;
     void SetRowStateImage(int id, int row, int image) override;
     void SetListRedraw(int id, bool on) override;
-    bool AskYesNo(const char* text, const char* caption) override;
+    void ShowListTop(int id) override;
+    bool AskYesNo(const char* text, const char* caption, Icon icon) override;
     bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;
 

@@ -10,6 +10,7 @@
 #include "settings/FileOpenSave.h"
 #include "settings/ProgramIni.h"
 #include "threadlog/LoadCommand.h"
+#include "ui/KeptMarks.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -39,6 +40,7 @@ int InitMainDialog(DialogPort& dialog) {
     ScrivEx(1, 0, "iniファイルパス", iniPath);
     SetListStyles(dialog);
     SetListColumns(dialog);
+    KeepListMarks(dialog);
     return 1;
 }
 

@@ -1,11 +1,15 @@
 #include "app/MainDialogWin.h"
 
+#include <commctrl.h>
+
 #include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/SettingsDialogWin.h"
 #include "settings/VersionWin.h"
 #include "app/MainCommands.h"
+#include "ui/KeptMarks.h"
+#include "ui/PostPreviewWin.h"
 
 namespace {
 
@@ -19,9 +23,21 @@ const struct {
     {IDM_VERSION, ShowVersion},
 };
 
+// A double-click on a row of either list, or Enter on its focused row, shows its post.
+bool ShowPostOfRow(HWND dialog, const NMHDR& header) {
+    if (header.idFrom != IDC_MAIN_LIST && header.idFrom != IDC_SUB_LIST) return false;
+    if (header.code == NM_DBLCLK)
+        ShowPostPreview(dialog, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+    else if (header.code == NM_RETURN)
+        ShowPostPreview(dialog, ListView_GetNextItem(header.hwndFrom, -1, LVNI_FOCUSED));
+    else
+        return false;
+    return true;
+}
+
 }  // namespace
 
-INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
             InitLog(nullptr);
@@ -45,9 +61,14 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
             Win32DialogPort port(dialog);
             return RunCommand(port, id) ? TRUE : FALSE;
         }
-        case WM_CLOSE:
-            DestroyWindow(dialog);
+        case WM_NOTIFY:
+            return ShowPostOfRow(dialog, *reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
+        case WM_CLOSE: {
+            // The button, the system menu, the close box and Alt+F4 all come here.
+            Win32DialogPort port(dialog);
+            if (MayDiscardListMarks(port)) DestroyWindow(dialog);
             return TRUE;
+        }
         case WM_DESTROY:
             PostQuitMessage(0);
             return TRUE;

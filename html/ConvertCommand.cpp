@@ -1,11 +1,13 @@
 #include "html/ConvertCommand.h"
 
 #include <cstring>
+#include <string>
 
 #include "html/HtmlWriters.h"
 #include "html/PageOptions.h"
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
+#include "platform/SamePath.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "select/CheckFile.h"
@@ -13,6 +15,7 @@
 #include "settings/ProgramIni.h"
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogRewriter.h"
+#include "ui/KeptMarks.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
 
@@ -31,6 +34,23 @@ const char LOG_OUTPUT_FILE[] = "出力ファイル";
 const char LOG_NAME_TOO_LONG[] = "ERROR:ファイル名長さ超過";
 const char LOG_OVERWRITE_CANCELLED[] = "上書きキャンセル";
 const char LOG_SHELL_EXECUTE[] = "ShellExecute()";
+const char STATUS_OUTPUT_IS_LOG[] = "出力ファイルが対象ファイルと同じです";
+const char LOG_OUTPUT_IS_LOG[] = "ERROR:出力ファイルが対象ファイルと同じ";
+
+// Whether the file named after the page with ending ("" for the page itself)
+// is the loaded thread log, which a conversion must never overwrite.
+bool IsThreadLog(const char* outputPath, const char* ending) {
+    char name[PATH_BUFFER_SIZE];
+    if (ending[0] && !ReplaceExtension(outputPath, ending, name, sizeof name)) return false;
+    return SamePath(ending[0] ? name : outputPath, loadedLogPath);
+}
+
+// The question names the page by its full path (as typed when it has none).
+std::string OverwriteQuestion(const char* outputPath) {
+    char full[2 * PATH_BUFFER_SIZE];
+    return std::string(QUESTION_OVERWRITE) + "\n" + (plat::FullPath(outputPath, full, sizeof full) ? full : outputPath);
+}
+
 int WritePage(const char* outputPath) {
     const PageOptions options = ReadPageOptions();
     switch (options.kind) {
@@ -67,7 +87,15 @@ int ConvertToHtml(DialogPort& dialog) {
     }
     ScrivEx(1, 0, LOG_OUTPUT_FILE, outputPath);
 
-    if (plat::FileExists(outputPath) && !dialog.AskYesNo(QUESTION_OVERWRITE, QUESTION_OVERWRITE_CAPTION)) {
+    const bool rewrite = ReadIniInt(SETTING_REDAT) == REDAT_ON;
+    if (IsThreadLog(outputPath, "") || IsThreadLog(outputPath, CHECK_FILE_ENDING) ||
+        (rewrite && IsThreadLog(outputPath, REWRITTEN_ENDING))) {
+        ScrivEx(0, 0, LOG_OUTPUT_IS_LOG, loadedLogPath);
+        dialog.SetText(IDC_STATUS, STATUS_OUTPUT_IS_LOG);
+        return 0;
+    }
+    if (plat::FileExists(outputPath) &&
+        !dialog.AskYesNo(OverwriteQuestion(outputPath).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None)) {
         dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
         ScrivEx(1, 0, LOG_OVERWRITE_CANCELLED, nullptr);
         return 0;
@@ -77,9 +105,10 @@ int ConvertToHtml(DialogPort& dialog) {
         dialog.SetText(IDC_STATUS, STATUS_FAILED);
         return 0;
     }
+    KeepListMarks(dialog);
     // Neither follow-up undoes the page: each only logs its failure.
     SaveCheckFile(outputPath);
-    if (ReadIniInt(SETTING_REDAT) == REDAT_ON) RewriteThreadLog(outputPath);
+    if (rewrite) RewriteThreadLog(outputPath);
     dialog.SetText(IDC_STATUS, STATUS_DONE);
     if (ReadIniInt(SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath))
         Scriv(0, plat::GetLastErrorCode(), LOG_SHELL_EXECUTE, SOURCE_HARVO, __LINE__);

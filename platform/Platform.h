@@ -69,6 +69,10 @@ void SetLastErrorCode(uint32_t code);
 // False when the system has no text for the code.
 bool ErrorText(uint32_t code, char* out, size_t size);
 
+// The full path the system makes of path: relative to the current folder,
+// "." and ".." taken out. False when it has none or it would not fit size - 1 bytes.
+bool FullPath(const char* path, char* out, size_t size);
+
 // Full path of the running executable (not of a library), cut to size - 1 bytes.
 void ModulePath(char* out, size_t size);
 

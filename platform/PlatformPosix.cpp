@@ -8,6 +8,9 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <string>
+#include <vector>
+
 #include "platform/Platform.h"
 #include "platform/StdioFile.h"
 
@@ -63,6 +66,35 @@ bool ErrorText(uint32_t code, char* out, size_t size) {
     const char* text = strerrordesc_np(static_cast<int>(code));
     if (!text || size == 0) return false;
     snprintf(out, size, "%s", text);
+    return true;
+}
+
+bool FullPath(const char* path, char* out, size_t size) {
+    std::string joined = path;
+    if (joined.empty()) return false;
+    if (joined[0] != '/') {
+        char folder[4096];
+        if (!getcwd(folder, sizeof folder)) return false;
+        joined = std::string(folder) + "/" + joined;
+    }
+    // Taken apart at each '/' and put together without "." and "..", as
+    // Windows does, whether or not the folders exist.
+    std::vector<std::string> parts;
+    for (size_t start = 0, end; start <= joined.size(); start = end + 1) {
+        end = joined.find('/', start);
+        if (end == std::string::npos) end = joined.size();
+        const std::string part = joined.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+    }
+    std::string full;
+    for (const std::string& part : parts) full += "/" + part;
+    if (full.empty()) full = "/";
+    if (full.size() >= size) return false;
+    memcpy(out, full.c_str(), full.size() + 1);
     return true;
 }
 

@@ -60,6 +60,18 @@ bool ErrorText(uint32_t code, char* out, size_t size) {
     return true;
 }
 
+bool FullPath(const char* path, char* out, size_t size) {
+    const std::wstring wide = ToWide(path);
+    const DWORD length = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (length == 0) return false;
+    std::wstring full(length, L'\0');
+    if (GetFullPathNameW(wide.c_str(), length, &full[0], nullptr) >= length) return false;
+    const int bytes = WideCharToMultiByte(SHIFT_JIS_CODE_PAGE, 0, full.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0 || static_cast<size_t>(bytes) > size) return false;
+    FromWide(full.c_str(), out, size);
+    return true;
+}
+
 void ModulePath(char* out, size_t size) {
     wchar_t path[MAX_PATH + 1];
     DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);

@@ -34,3 +34,10 @@ void FromWide(const wchar_t* text, char* out, size_t size) {
     memcpy(out, bytes.data(), keep);
     out[keep] = '\0';
 }
+
+std::wstring Utf8ToWide(const std::string& text) {
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(n > 0 ? static_cast<size_t>(n) : 0, L'\0');
+    if (n > 0) MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], n);
+    return wide;
+}

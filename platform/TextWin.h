@@ -10,3 +10,5 @@ const unsigned SHIFT_JIS_CODE_PAGE = 932;
 std::wstring ToWide(const char* text);
 // Converts into out (size bytes), cut so that it never ends in half a character.
 void FromWide(const wchar_t* text, char* out, size_t size);
+// UTF-8, for texts the program makes readable (the post preview).
+std::wstring Utf8ToWide(const std::string& text);

@@ -6,6 +6,7 @@
 #define IDR_MAIN_MENU 102
 #define IDI_HARVO 103
 #define IDD_SETTINGS 104
+#define IDD_POST_PREVIEW 105
 
 // Static labels that no code addresses.
 #ifndef IDC_STATIC
@@ -47,6 +48,9 @@
 #define IDC_SET_CHARSET_UTF8 1052
 #define IDC_SET_OPEN_PAGE 1053
 #define IDC_SET_LOCAL_LINKS 1054
+
+// Post preview IDD_POST_PREVIEW (its one button "閉じる" is IDOK)
+#define IDC_PREVIEW_TEXT 1026
 
 // Menu IDR_MAIN_MENU
 #define IDM_SETTINGS 40001

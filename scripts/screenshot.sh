@@ -21,6 +21,7 @@ xvfb-run -a sh -c "
     import -window root '$out'
     cmake/wine-run.sh '$prefix' $bin/harvo_driver.exe time-load \"\$(WINEPREFIX='$prefix' winepath -w '$log')\"
     cmake/wine-run.sh '$prefix' $bin/harvo_driver.exe close
+    cmake/wine-run.sh '$prefix' $bin/harvo_driver.exe answer 6  # Yes: the ticks are thrown away
     wait
 "
 echo "screenshot: $out"

@@ -11,13 +11,13 @@
 #include "scriv/Scriv.h"
 #include "settings/FileOpenSave.h"
 #include "posts/PostTable.h"
+#include "ui/KeptMarks.h"
 #include "ui/SaveBeside.h"
 #include "ui/SourceNames.h"
 #include "ui/TargetLists.h"
 
 namespace {
 
-const char CHECK_FILE_ENDING[] = ".chk";
 const size_t TITLE_COMPARED = 255;
 
 const char LOG_WRITE_OPEN[] = "チェックレスファイル書き込み Error：fopen()";
@@ -145,5 +145,6 @@ int LoadCheckFile(DialogPort& dialog) {
         SetMarks(dialog, IDC_MAIN_LIST, i, marks.main[i], postTable[i].mainCheck);
         SetMarks(dialog, IDC_SUB_LIST, i, marks.sub[i], postTable[i].subCheck);
     }
+    KeepListMarks(dialog);
     return 1;
 }

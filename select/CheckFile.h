@@ -9,6 +9,7 @@
 
 #include "ui/DialogPort.h"
 
+const char CHECK_FILE_ENDING[] = ".chk";
 const int CHECK_FILE_MARKS_SIZE = 1000;
 const int CHECK_FILE_IDENTITY_MAX = 256;
 

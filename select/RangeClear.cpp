@@ -40,7 +40,7 @@ int ClearChecksInRange(DialogPort& dialog) {
         dialog.SetText(IDC_STATUS, STATUS_RANGE_ERROR);
         return 1;
     }
-    if (!dialog.AskYesNo(QUESTION_CLEAR, QUESTION_CLEAR_CAPTION)) {
+    if (!dialog.AskYesNo(QUESTION_CLEAR, QUESTION_CLEAR_CAPTION, DialogPort::Icon::None)) {
         dialog.SetText(IDC_STATUS, STATUS_CLEAR_CANCELLED);
         ScrivEx(1, 0, LOG_CLEAR_CANCELLED, nullptr);
         return 1;

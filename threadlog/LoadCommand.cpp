@@ -7,34 +7,50 @@
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogTexts.h"
+#include "ui/KeptMarks.h"
+#include "ui/PostPreview.h"
 #include "ui/TargetLists.h"
 
 namespace {
 const char STATUS_NO_FILE[] = "読み込み対象ファイルの設定がありません";
+const char STATUS_CANCELLED[] = "読み込みをキャンセルしました";
+const char LOG_LOAD_CANCELLED[] = "読み込みキャンセル";
 const char STATUS_LOADED[] = "ファイル読み込み完了";
-const char STATUS_READ_FAILED[] = "ファイル読み込みエラー";
+const char STATUS_LOADED_CUT[] = "ファイル読み込み完了（1001件目以降は読み込んでいません）";
+// A file that cannot be opened, or breaks off while it is read.
+const char STATUS_READ_FAILED[] = "ファイルを開けませんでした";
 }  // namespace
 
 int LoadThreadLog(DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
-    dialog.SetText(IDC_OUTPUT_PATH, "");
     // Room for one byte more than a path may hold: a longer text is refused
     // like a file that cannot be opened, never cut into the name of another file.
     char path[PATH_BUFFER_SIZE + 2];
     dialog.GetText(IDC_LOG_PATH, path, sizeof path);
+    if (path[0] != '\0' && !MayDiscardListMarks(dialog)) {
+        ScrivEx(1, 0, LOG_LOAD_CANCELLED, nullptr);
+        dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
+        return 0;
+    }
+    dialog.SetText(IDC_OUTPUT_PATH, "");
     if (path[0] == '\0') {
         dialog.SetText(IDC_STATUS, STATUS_NO_FILE);
         return 1;
     }
     if (strlen(path) >= PATH_BUFFER_SIZE) {
         ScrivEx(0, 0, LOG_BAD_FILE_NAME, path);
+        dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
         return 0;
     }
     const int read = ReadThreadLog(path);
-    if (read == 0) return 0;
+    if (read == 0) {
+        dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
+        return 0;
+    }
     SplitNameAndDate();
     const int mainFilled = FillMainList(dialog);
     const int subFilled = FillSubList(dialog);
+    KeepListMarks(dialog);
     if (read == READ_LOG_BROKEN) {
         // The lists now show the cleared table; nothing is loaded to convert.
         loadedLogPath[0] = '\0';
@@ -43,6 +59,7 @@ int LoadThreadLog(DialogPort& dialog) {
     }
     if (!mainFilled || !subFilled) return 0;
     memcpy(loadedLogPath, path, strlen(path) + 1);
-    dialog.SetText(IDC_STATUS, STATUS_LOADED);
+    // Posts past MAX_POSTS are read but never shown nor written: the user is told.
+    dialog.SetText(IDC_STATUS, HasPost(postTable[MAX_POSTS]) ? STATUS_LOADED_CUT : STATUS_LOADED);
     return 1;
 }

@@ -6,7 +6,6 @@
 #include "ui/SaveBeside.h"
 
 namespace {
-const char REWRITTEN_ENDING[] = "_RE.dat";
 const char EMPTY_POST[] = "<><><><>";
 const char LOG_REWRITE_FAILED[] = "datファイル再書き込み Error：fopen()";
 

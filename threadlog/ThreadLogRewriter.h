@@ -4,6 +4,8 @@
 // either list, else "<><><><>", so every kept post keeps its number.
 #pragma once
 
+const char REWRITTEN_ENDING[] = "_RE.dat";
+
 // Writes the file named after outputPath (its extension replaced by
 // "_RE.dat"), replacing one there only once wholly written. Failures are
 // logged only. Returns 1.

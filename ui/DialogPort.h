@@ -30,10 +30,13 @@ public:
     virtual void SetRowStateImage(int id, int row, int image) = 0;
     // Drawing suspended while a list is refilled, then resumed and repainted.
     virtual void SetListRedraw(int id, bool on) = 0;
+    // Row 0 scrolled into view at the top, no row selected or focused.
+    virtual void ShowListTop(int id) = 0;
 
     // A modal question owned by the dialog, buttons Yes and No with No the
-    // default, no icon. True for Yes.
-    virtual bool AskYesNo(const char* text, const char* caption) = 0;
+    // default, with the icon given. True for Yes.
+    enum class Icon { None, Warning };
+    virtual bool AskYesNo(const char* text, const char* caption, Icon icon) = 0;
 
     // The system's file chooser owned by the dialog, starting with no name.
     // filter: pairs of description and pattern, each zero-terminated, the list

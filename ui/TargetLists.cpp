@@ -38,6 +38,7 @@ int FillList(DialogPort& dialog, int id, CellText cell, unsigned line) {
             dialog.SetCell(id, i, column, text);
         }
     }
+    dialog.ShowListTop(id);
     dialog.SetListRedraw(id, true);
     return 1;
 }

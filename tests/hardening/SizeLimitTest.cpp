@@ -49,10 +49,11 @@ protected:
     }
 };
 
-// Records 1000 and 1001 are read but never shown or written; nothing past them is read.
+// Records 1000 and 1001 are read but never shown or written, and the user is
+// told; nothing past them is read.
 TEST_F(SizeLimitTest, ThreadsLongerThanTheWorkingRange) {
     WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
-    for (int count : {1001, 1002, 1100}) {
+    for (int count : {1000, 1001, 1002, 1100}) {
         SCOPED_TRACE(std::to_string(count) + " lines");
         ClearPostTable();
         std::vector<std::string> lines;
@@ -62,6 +63,8 @@ TEST_F(SizeLimitTest, ThreadsLongerThanTheWorkingRange) {
             bytes += lines.back() + "\n";
         }
         Load(bytes);
+        EXPECT_EQ(loadStatus_, count > MAX_POSTS ? "ファイル読み込み完了（1001件目以降は読み込んでいません）"
+                                                 : "ファイル読み込み完了");
         for (int i : {999, 1000, 1001, 1002, 1099})
             EXPECT_EQ(postTable[i].body, i < std::min(count, MAX_READ_LINES) ? "b" + std::to_string(i) : "") << i;
         for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST}) ASSERT_EQ(dialog_.lists[list].rows.size(), 1000u);

@@ -63,8 +63,8 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
     EXPECT_EQ(postTable[1].mainCheck, 0);
     EXPECT_EQ(Records().back(), "TRACE|上書きキャンセル");
     ASSERT_EQ(dialog_.questions.size(), 1u);
-    EXPECT_EQ(dialog_.questions[0].first, "ファイルを上書きしてもよろしいでしょうか");
-    EXPECT_EQ(dialog_.questions[0].second, "上書き確認");
+    EXPECT_EQ(dialog_.questions[0].text, "ファイルを上書きしてもよろしいでしょうか\n" + At("page.html"));
+    EXPECT_EQ(dialog_.questions[0].caption, "上書き確認");
 
     dialog_.answers = {true};
     EXPECT_EQ(Convert(), 1);
@@ -72,6 +72,25 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
     EXPECT_NE(ReadBytes(At("page.html")).find("二つ目"), std::string::npos);
     EXPECT_NE(ReadBytes(At("page.chk")), "old");
     EXPECT_NE(ReadBytes(At("page_RE.dat")), "old");
+}
+
+// No file a conversion writes may be the thread log: nothing is written then.
+TEST_F(ConvertTest, NeverWritesOverTheThreadLog) {
+    const struct { const char *log, *box, *ini; } cases[] = {  // the page, the check file, the reduced log
+        {"1234.dat", "sub/../1234.DAT", ""}, {"1234.chk", "1234.html", ""},
+        {"1234_RE.dat", "1234.html", "[EXCHANGE]\r\nREDAT=1\r\n"}};
+    for (const auto& c : cases) {
+        Load(THREAD, c.log);
+        WriteProgramIni(c.ini);
+        const auto before = FolderNames(dir_.path());
+        EXPECT_EQ(Convert(c.box), 0) << c.log;
+        EXPECT_EQ(Status(), "出力ファイルが対象ファイルと同じです");
+        EXPECT_EQ(ReadBytes(At(c.log)), THREAD);
+        EXPECT_EQ(FolderNames(dir_.path()), before) << "nothing written";
+        EXPECT_TRUE(Logged("ERROR|ERROR:出力ファイルが対象ファイルと同じ|" + At(c.log)));
+    }
+    WriteProgramIni("");
+    EXPECT_EQ(Convert("1234.html"), 1) << "without the rewrite, 1234_RE.dat is not written";
 }
 
 // "KIND" chooses the writer; both colours are read and logged in every mode;

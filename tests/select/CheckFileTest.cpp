@@ -54,6 +54,7 @@ TEST_F(CheckFileTest, RoundTripRestoresTheMarksOfBothLists) {
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
     EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{1, 3, 7, 1000}));
     EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{2, 3}));
+    EXPECT_TRUE(MayDiscardListMarks(dialog_)) << "the marks applied are kept: nothing to ask";
     for (int i = 0; i < MAX_POSTS; ++i) {
         ASSERT_EQ(postTable[i].mainCheck, i == 0 || i == 2 || i == 6 || i == 999) << i;
         ASSERT_EQ(postTable[i].subCheck, i == 1 || i == 2) << i;

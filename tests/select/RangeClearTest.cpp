@@ -95,8 +95,8 @@ TEST_F(RangeClearTest, YesClearsTheRangeInBothLists) {
         EXPECT_EQ(Unmarked(), expected);
         EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
         ASSERT_EQ(dialog_.questions.size(), 1u);
-        EXPECT_EQ(dialog_.questions[0].first, "ターゲットチェックをクリアしてもよろしいでしょうか");
-        EXPECT_EQ(dialog_.questions[0].second, "消去確認");
+        EXPECT_EQ(dialog_.questions[0].text, "ターゲットチェックをクリアしてもよろしいでしょうか");
+        EXPECT_EQ(dialog_.questions[0].caption, "消去確認");
         EXPECT_EQ(dialog_.texts[IDC_RANGE_START], c.start) << "the edits keep their texts";
     }
 }

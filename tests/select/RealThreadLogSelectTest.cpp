@@ -48,6 +48,7 @@ class RealThreadLogSelectTest : public ProgramTest {
 protected:
     void Load(const std::string& path) {
         dialog_.texts[IDC_LOG_PATH] = path;
+        dialog_.answers = {true};  // the ticks of the step before are thrown away
         ASSERT_EQ(LoadThreadLog(dialog_), 1);
     }
     void TickEach(int list, const Posts& numbers) {

@@ -61,6 +61,7 @@ public:
         lists[id].rows.at(static_cast<size_t>(row)).cells.at(static_cast<size_t>(column)) = text;
     }
     int RowStateImage(int id, int row) override {
+        if (!lists.count(id)) return 0;  // reading adds no list
         const auto& rows = lists[id].rows;
         return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)].stateImage : 0;
     }
@@ -69,10 +70,11 @@ public:
         if (row >= 0 && static_cast<size_t>(row) < rows.size()) rows[static_cast<size_t>(row)].stateImage = image;
     }
     void SetListRedraw(int id, bool on) override { lists[id].redraw = on; }
+    void ShowListTop(int) override {}  // no scrolling nor selection in memory
 
     // Questions are answered from answers, front first; No when none is left.
-    bool AskYesNo(const char* text, const char* caption) override {
-        questions.push_back({text, caption});
+    bool AskYesNo(const char* text, const char* caption, Icon icon) override {
+        questions.push_back({text, caption, icon});
         if (answers.empty()) return false;
         const bool yes = answers.front();
         answers.erase(answers.begin());
@@ -102,7 +104,11 @@ public:
 
     std::map<int, std::string> texts;
     std::map<int, List> lists;
-    std::vector<std::pair<std::string, std::string>> questions;  // text, caption
+    struct Question {
+        std::string text, caption;
+        Icon icon;
+    };
+    std::vector<Question> questions;
     std::vector<bool> answers;
     std::vector<std::pair<Chooser, std::string>> choosers;  // kind, filter pairs joined by '|'
     std::string chosenPath;

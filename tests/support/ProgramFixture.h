@@ -16,6 +16,7 @@
 #include "tests/scriv/ScrivFixture.h"
 #include "tests/support/MemoryDialog.h"
 #include "threadlog/LoadCommand.h"
+#include "ui/KeptMarks.h"
 #include "ui/TargetLists.h"
 
 class ProgramTest : public ScrivTest {
@@ -30,6 +31,7 @@ protected:
         memset(loadedLogPath, 0, sizeof loadedLogPath);
         strcpy(savedIniPath_, iniPath);
         snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
+        KeepListMarks(dialog_);  // a fresh dialog, as at start
     }
     void TearDown() override {
         strcpy(iniPath, savedIniPath_);
@@ -52,6 +54,7 @@ protected:
         WriteBytes(path, bytes);
         dialog_.texts[IDC_LOG_PATH] = path;
         EXPECT_EQ(LoadThreadLog(dialog_), 1);
+        loadStatus_ = dialog_.texts[IDC_STATUS];
         dialog_.texts.erase(IDC_STATUS);
         return path;
     }
@@ -76,6 +79,7 @@ protected:
     }
 
     MemoryDialog dialog_;
+    std::string loadStatus_;  // what the last Load showed in the status line
 
 private:
     std::string logKeys_;

@@ -59,6 +59,7 @@ TEST_F(LoadCommandTest, SecondLoadClearsTheFirst) {
     postTable[1].mainCheck = 1;
     postTable[1050].idGroup = 3;
 
+    dialog_.answers = {true};  // throw the changed marks away
     dialog_.texts[IDC_LOG_PATH] = WriteLog("b.dat", "x<>y<>z<>w<>t2\n");
     EXPECT_EQ(LoadThreadLog(dialog_), 1);
     EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_UNCHECKED);
@@ -75,13 +76,14 @@ TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
     dialog_.texts[IDC_LOG_PATH] = first;
     LoadThreadLog(dialog_);
     dialog_.SetRowStateImage(IDC_SUB_LIST, 1, STATE_IMAGE_CHECKED);
+    dialog_.answers = {true, true};  // throw the changed marks away
 
     for (const std::string& bad : {dir_.File("missing.dat"), dir_.path()}) {
         SCOPED_TRACE(bad);
         dialog_.texts[IDC_LOG_PATH] = bad;
         dialog_.texts[IDC_OUTPUT_PATH] = "out.html";
         EXPECT_EQ(LoadThreadLog(dialog_), 0);
-        EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
+        EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
         EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
         EXPECT_STREQ(loadedLogPath, first.c_str());
         EXPECT_STREQ(postTable[0].title, "スレタイ");
@@ -97,6 +99,7 @@ TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
     dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", THREAD);
     LoadThreadLog(dialog_);
     dialog_.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
+    dialog_.answers = {true};  // throw the changed marks away
 
     std::string big = THREAD;
     while (big.size() < 100 * 1024) big += "名無し<><>2009/01/01 ID:ccc<>" + std::string(2000, 'b') + "<>\n";
@@ -106,7 +109,7 @@ TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
         EXPECT_EQ(LoadThreadLog(dialog_), 0);
         EXPECT_TRUE(faulty.fired());
     }
-    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイル読み込みエラー");
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
     EXPECT_STREQ(loadedLogPath, "");
     EXPECT_EQ(postTable[0].title[0], '\0');
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows.size(), 1000u);
@@ -128,7 +131,7 @@ TEST_F(LoadCommandTest, PathsUpToTheLongestLoadAndLongerAreRefused) {
 
     dialog_.texts[IDC_LOG_PATH] = path + "x";
     EXPECT_EQ(LoadThreadLog(dialog_), 0);
-    EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
+    EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
     EXPECT_EQ(std::string(loadedLogPath), path);
     EXPECT_NE(Log().find(INDENT + "ファイル名異常\r\n" + INDENT + path + "x\r\n"), std::string::npos);
 }

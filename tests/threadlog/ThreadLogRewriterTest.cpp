@@ -72,6 +72,7 @@ TEST_F(RewriterTest, TheRewrittenFileLoadsWithTheSameNumbers) {
     ReadCheckStates(dialog_);
     Rewrite();
 
+    dialog_.answers = {true};  // the ticks are thrown away
     Load(ReadBytes(Rewritten()), "reloaded.dat");
     EXPECT_STREQ(postTable[0].title, "スレタイ");
     EXPECT_STREQ(postTable[2].body, "本文2");

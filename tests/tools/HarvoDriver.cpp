@@ -9,6 +9,9 @@
 //   harvo_driver dismiss        close the window open over the main dialog
 //   harvo_driver rect           print the screen rectangle of the window open over the
 //                               main dialog, or of the main dialog, as WxH+X+Y
+//   harvo_driver open N         focus row N of the sub list, press Enter on it and wait
+//                               for the post's window
+//   harvo_driver answer ID      press button ID of the window open over the main dialog
 //   harvo_driver close          press "終了"
 // Every wait is bounded; the exit code is 0 on success.
 #include <windows.h>
@@ -88,11 +91,48 @@ HWND OpenedOver(HWND dialog) {
     return search.found;
 }
 
+// Sets the state of rows in both lists, or in the sub list only; a list
+// message's item must lie in the list's own process. False when out of reach.
+bool SetRowStates(HWND dialog, const std::vector<int>& rows, UINT mask, UINT state, bool subOnly) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(dialog, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    void* remote = process ? VirtualAllocEx(process, nullptr, sizeof(LVITEMW), MEM_COMMIT, PAGE_READWRITE) : nullptr;
+    if (!remote) {
+        fprintf(stderr, "cannot reach Harvo's memory\n");
+        return false;
+    }
+    LVITEMW item = {};
+    item.stateMask = mask;
+    item.state = state;
+    WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+    for (int row : rows) {
+        for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST})
+            if (!subOnly || list == IDC_SUB_LIST)
+                SendDlgItemMessageW(dialog, list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                                    reinterpret_cast<LPARAM>(remote));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return true;
+}
+
+// The window a posted action opens over the main dialog, waited for (bounded).
+HWND WaitForOpened(HWND dialog) {
+    HWND opened = nullptr;
+    for (int waited = 0; !opened && waited < 10000; waited += 100) {
+        opened = OpenedOver(dialog);
+        if (!opened) Sleep(100);
+    }
+    if (!opened) fprintf(stderr, "no window opened\n");
+    return opened;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | rect | close\n");
+        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | open N | answer ID | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | rect | close\n");
         return 2;
     }
     HWND dialog = FindHarvo();
@@ -127,38 +167,24 @@ int wmain(int argc, wchar_t** argv) {
         printf("command=%d mean_ms=%.1f max_ms=%.1f (of %d)\n", id, total / runs, slowest, runs);
         PrintStatus(dialog);
     } else if (verb == L"tick") {
-        // A list message's item must lie in the list's own process.
-        DWORD processId = 0;
-        GetWindowThreadProcessId(dialog, &processId);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
-        void* remote = process ? VirtualAllocEx(process, nullptr, sizeof(LVITEMW), MEM_COMMIT, PAGE_READWRITE) : nullptr;
-        if (!remote) {
-            fprintf(stderr, "cannot reach Harvo's memory\n");
-            return 1;
-        }
-        LVITEMW item = {};
-        item.stateMask = LVIS_STATEIMAGEMASK;
-        item.state = INDEXTOSTATEIMAGEMASK(2);
-        WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
-        for (int i = 2; i < argc; ++i) {
-            for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST})
-                SendDlgItemMessageW(dialog, list, LVM_SETITEMSTATE, static_cast<WPARAM>(_wtoi(argv[i]) - 1),
-                                    reinterpret_cast<LPARAM>(remote));
-        }
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
+        std::vector<int> rows;
+        for (int i = 2; i < argc; ++i) rows.push_back(_wtoi(argv[i]) - 1);
+        if (!SetRowStates(dialog, rows, LVIS_STATEIMAGEMASK, INDEXTOSTATEIMAGEMASK(2), false)) return 1;
+    } else if (verb == L"open" && argc == 3) {
+        const int row = _wtoi(argv[2]) - 1;
+        const UINT focus = LVIS_FOCUSED | LVIS_SELECTED;
+        if (!SetRowStates(dialog, {row}, focus, focus, true)) return 1;
+        SendDlgItemMessageW(dialog, IDC_SUB_LIST, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+        PostMessageW(GetDlgItem(dialog, IDC_SUB_LIST), WM_KEYDOWN, VK_RETURN, 1);
+        if (!WaitForOpened(dialog)) return 1;
+    } else if (verb == L"answer" && argc == 3) {
+        HWND opened = WaitForOpened(dialog);
+        if (!opened) return 1;
+        PostMessageW(GetDlgItem(opened, _wtoi(argv[2])), BM_CLICK, 0, 0);
     } else if (verb == L"menu" && argc == 3) {
         // The item opens a modal window owned by the main dialog: wait for it, bounded.
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(_wtoi(argv[2]), 0), 0);
-        HWND opened = nullptr;
-        for (int waited = 0; !opened && waited < 10000; waited += 100) {
-            opened = OpenedOver(dialog);
-            if (!opened) Sleep(100);
-        }
-        if (!opened) {
-            fprintf(stderr, "no window opened\n");
-            return 1;
-        }
+        if (!WaitForOpened(dialog)) return 1;
     } else if (verb == L"dismiss") {
         HWND opened = OpenedOver(dialog);
         if (opened) PostMessageW(opened, WM_CLOSE, 0, 0);

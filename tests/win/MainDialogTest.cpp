@@ -142,14 +142,31 @@ TEST_F(MainDialogTest, LoadFillsBothListsAndMarksReadBack) {
                      "</b>◆Only <b><><>2009/01/02 ID:XyZ<>" + std::string(4095, 'b') + "<>\n"
                      "名無し<><>2009/01/03<>三番目<>\n");
     Win32DialogPort port(dialog_);
-    port.SetText(IDC_LOG_PATH, path.c_str());
 
     EXPECT_EQ(ReadCheckStates(port), 1);
     EXPECT_EQ(postTable[0].mainCheck, -1) << "rows that do not exist read as marked";
     EXPECT_EQ(postTable[999].subCheck, -1);
 
+    // First a thread of 1001 posts, left scrolled to its end with a row selected.
+    std::string longThread;
+    for (int i = 0; i < 1001; ++i) longThread += "<><>d<>b<>\n";
+    WriteBytes(dir.File("long.dat"), longThread);
+    port.SetText(IDC_LOG_PATH, dir.File("long.dat").c_str());
+    Command(IDC_LOAD);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了（1001件目以降は読み込んでいません）");
+    for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST}) {
+        SendDlgItemMessageW(dialog_, list, LVM_ENSUREVISIBLE, 999, FALSE);
+        ListView_SetItemState(GetDlgItem(dialog_, list), 990, LVIS_SELECTED, LVIS_SELECTED);
+        ASSERT_GT(SendDlgItemMessageW(dialog_, list, LVM_GETTOPINDEX, 0, 0), 900);
+    }
+
+    port.SetText(IDC_LOG_PATH, path.c_str());
     Command(IDC_LOAD);
     EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST}) {
+        EXPECT_EQ(SendDlgItemMessageW(dialog_, list, LVM_GETTOPINDEX, 0, 0), 0) << "post 1 at the top";
+        EXPECT_EQ(SendDlgItemMessageW(dialog_, list, LVM_GETSELECTEDCOUNT, 0, 0), 0);
+    }
     ASSERT_EQ(RowCount(IDC_MAIN_LIST), 1000);
     ASSERT_EQ(RowCount(IDC_SUB_LIST), 1000);
     EXPECT_EQ(Cell(IDC_MAIN_LIST, 0, 1), L"ハンドル ");

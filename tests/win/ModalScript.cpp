@@ -72,13 +72,17 @@ DWORD WINAPI ScriptThread(void* parameter) {
 }  // namespace
 
 bool RunWhileModal(HWND owner, int id, const std::function<void(HWND)>& script) {
+    return RunWhileModal(owner, [=] { SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, script);
+}
+
+bool RunWhileModal(HWND owner, const std::function<void()>& act, const std::function<void(HWND)>& script) {
     Run run;
     run.owner = owner;
     run.thread = GetCurrentThreadId();
     run.script = &script;
     HANDLE thread = CreateThread(nullptr, 0, ScriptThread, &run, 0, nullptr);
     if (!thread) return false;
-    SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+    act();
     run.commandDone = true;
     const bool finished = WaitForSingleObject(thread, 3 * MODAL_WAIT_MS) == WAIT_OBJECT_0;
     CloseHandle(thread);
@@ -148,8 +152,12 @@ MessageBoxSeen ReadMessageBox(HWND box) {
 }
 
 MessageBoxSeen AnswerMessageBox(HWND owner, int id, int button) {
+    return AnswerMessageBox(owner, [=] { SendMessageW(owner, WM_COMMAND, MAKEWPARAM(id, 0), 0); }, button);
+}
+
+MessageBoxSeen AnswerMessageBox(HWND owner, const std::function<void()>& act, int button) {
     MessageBoxSeen seen;
-    RunWhileModal(owner, id, [&](HWND box) {
+    RunWhileModal(owner, act, [&](HWND box) {
         seen = ReadMessageBox(box);
         Click(box, button);
     });

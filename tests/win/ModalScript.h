@@ -20,6 +20,8 @@ const DWORD MODAL_WAIT_MS = 10000;
 // appears on this thread. False when none appeared, or when the script did
 // not close it (it is then closed for the script).
 bool RunWhileModal(HWND owner, int id, const std::function<void(HWND window)>& script);
+// The same with act run instead of the command (a message sent, a key pressed).
+bool RunWhileModal(HWND owner, const std::function<void()>& act, const std::function<void(HWND window)>& script);
 
 // The first visible dialog window of the thread that is not among known,
 // waited for up to MODAL_WAIT_MS; null when none appeared.
@@ -55,3 +57,4 @@ MessageBoxSeen ReadMessageBox(HWND box);
 // Sends command id to owner and answers the message box it opens with
 // button; what the box showed (no owner when none opened).
 MessageBoxSeen AnswerMessageBox(HWND owner, int id, int button);
+MessageBoxSeen AnswerMessageBox(HWND owner, const std::function<void()>& act, int button);

@@ -171,7 +171,7 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     const MessageBoxSeen q = ConvertAnswering(IDNO);
     EXPECT_EQ(q.owner, dialog_);
     EXPECT_EQ(q.caption, L"上書き確認");
-    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか");
+    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか\n" + ToWide(page.c_str()));
     EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(q.defaultButton, IDNO);
     EXPECT_FALSE(q.icon);
@@ -183,6 +183,65 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     EXPECT_EQ(Text(IDC_STATUS), L"変換完了");
     EXPECT_NE(ReadBytes(page).find("<a name=\"7\">"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir_.File("page.chk")), CheckFileBytes({1, 3, 5, 7}, {4, 36}, Title()));
+}
+
+// The question before changed marks are thrown away, as the real box shows it.
+void ExpectDiscardQuestion(const MessageBoxSeen& q, HWND dialog) {
+    EXPECT_EQ(q.owner, dialog);
+    EXPECT_EQ(q.caption, L"確認");
+    EXPECT_EQ(q.text, L"チェックした内容が保存されていません。破棄してよろしいですか？");
+    EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
+    EXPECT_EQ(q.defaultButton, IDNO);
+    EXPECT_TRUE(q.icon);
+}
+
+TEST_F(WholeJobTest, LoadAsksBeforeThrowingAwayChangedMarks) {
+    LoadAndTick();
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, IDC_LOAD, IDNO), dialog_);
+    EXPECT_EQ(Text(IDC_STATUS), L"読み込みをキャンセルしました");
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), (std::vector<int>{4, 36}));
+
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, IDC_LOAD, IDYES), dialog_);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), std::vector<int>{});
+
+    // Marks written by a conversion are kept: nothing to ask.
+    Tick(IDC_MAIN_LIST, {2});
+    SetDlgItemTextW(dialog_, IDC_OUTPUT_PATH, ToWide(dir_.File("page.html").c_str()).c_str());
+    Command(IDC_CONVERT);
+    ASSERT_EQ(Text(IDC_STATUS), L"変換完了");
+    EXPECT_EQ(AnswerMessageBox(dialog_, IDC_LOAD, IDNO).owner, nullptr);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+}
+
+TEST_F(WholeJobTest, CloseAsksBeforeThrowingAwayChangedMarks) {
+    LoadAndTick();
+    const auto close = [this] { SendMessageW(dialog_, WM_CLOSE, 0, 0); };
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, close, IDNO), dialog_);
+    ASSERT_TRUE(IsWindow(dialog_)) << "No keeps the program open";
+    EXPECT_EQ(Ticked(IDC_MAIN_LIST), (std::vector<int>{1, 3, 5}));
+
+    ExpectDiscardQuestion(AnswerMessageBox(dialog_, close, IDYES), dialog_);
+    EXPECT_FALSE(IsWindow(dialog_));
+}
+
+// A double-click on a row opens its post, readable, in a window of its own.
+TEST_F(WholeJobTest, DoubleClickShowsThePost) {
+    LoadAndTick();
+    HWND list = GetDlgItem(dialog_, IDC_SUB_LIST);
+    RECT row = {LVIR_LABEL, 0, 0, 0};
+    SendMessageW(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&row));
+    std::wstring seen;  // caption | text | button, and whether the text is read-only
+    EXPECT_TRUE(RunWhileModal(
+        dialog_, [&] { SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(row.left + 4, row.top + 2)); },
+        [&](HWND preview) {
+            HWND text = GetDlgItem(preview, IDC_PREVIEW_TEXT);
+            seen = WindowText(preview) + L"|" + WindowText(text) + L"|" + WindowText(GetDlgItem(preview, IDOK)) +
+                   ((GetWindowLongW(text, GWL_STYLE) & ES_READONLY) ? L"|read-only" : L"");
+            PressKey(preview, VK_ESCAPE);
+        })) << "opened, and closed by Escape";
+    EXPECT_EQ(seen, L"レス 4|4 名無しさん＠パン板 [sage] 2023/11/14(火) 21:24:52.68  ID:Yz3eTs8L\r\n\r\n"
+                    L" >>3\r\nうらやましい。うちのはいつも横に割れる |閉じる|read-only");
 }
 
 // A read-only page is not replaced, even when the user says Yes: the
