@@ -17,9 +17,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     }
     ShowWindow(dialog, showCommand);
 
-    // No IsDialogMessage: Tab, Enter and Escape carry no dialog meaning here.
+    // The dialog manager moves the focus with Tab and the arrows; Enter and
+    // Escape reach the procedure as IDOK and IDCANCEL, ids without a command.
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (IsDialogMessageW(dialog, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -1,10 +1,12 @@
 // The real Harvo.exe as a user meets it: started as its own process and ended
-// by the three ways of closing; Enter and Escape leave it running.
+// by the three ways of closing; the keyboard moves through its controls.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "resources/resource.h"
 
@@ -48,6 +50,32 @@ protected:
         DWORD code = STILL_ACTIVE;
         GetExitCodeProcess(process_.hProcess, &code);
         return code;
+    }
+
+    // The id of the control that has the keyboard focus in Harvo's thread.
+    int FocusedId() {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(process_.dwThreadId, &info);
+        return GetDlgCtrlID(info.hwndFocus);
+    }
+    // The keys pressed together, as the keyboard sends them, then released.
+    void Keys(std::initializer_list<WORD> keys) {
+        std::vector<INPUT> inputs;
+        for (int up = 0; up < 2; ++up)
+            for (WORD key : keys) {
+                INPUT input = {};
+                input.type = INPUT_KEYBOARD;
+                input.ki.wVk = key;
+                input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+                inputs.push_back(input);
+            }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Sleep(200);  // for Harvo to take them
+    }
+    void SetFocusTo(int id) {
+        PostMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog_, id)), TRUE);
+        Sleep(100);
     }
 
     PROCESS_INFORMATION process_ = {};
@@ -96,17 +124,30 @@ TEST_F(HarvoProcess, CloseBoxEndsWithCodeZero) {
     EXPECT_EQ(ExitCode(), 0u);
 }
 
-TEST_F(HarvoProcess, EnterAndEscapeDoNothing) {
+// Tab walks every control in the template's order and Shift+Tab walks back;
+// Enter and Escape, in an edit box or a list, neither close nor change anything.
+TEST_F(HarvoProcess, TabMovesTheFocusEnterAndEscapeDoNothing) {
     SetForegroundWindow(dialog_);
-    HWND edit = GetDlgItem(dialog_, IDC_LOG_PATH);
-    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-        for (HWND target : {edit, dialog_}) {
-            PostMessageW(target, WM_KEYDOWN, key, 1);
-            PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-        }
+    const int order[] = {IDC_LOG_PATH,   IDC_CHOOSE_LOG, IDC_LOAD,      IDC_OUTPUT_PATH, IDC_CHOOSE_OUTPUT,
+                         IDC_MAIN_LIST,  IDC_RANGE_START, IDC_RANGE_END, IDC_CLEAR_RANGE, IDC_SAME_TRIP,
+                         IDC_SAME_ID,    IDC_REFERENCED, IDC_CONVERT,   IDC_SUB_LIST,    IDC_EXIT};
+    for (int id : order) {
+        EXPECT_EQ(FocusedId(), id);
+        Keys({VK_TAB});
     }
-    EXPECT_EQ(ExitCode(1500), static_cast<DWORD>(STILL_ACTIVE));
-    EXPECT_TRUE(IsWindow(dialog_));
+    EXPECT_EQ(FocusedId(), IDC_LOG_PATH) << "round to the first";
+    Keys({VK_SHIFT, VK_TAB});
+    EXPECT_EQ(FocusedId(), IDC_EXIT);
+
+    SetFocusTo(IDC_LOG_PATH);
+    Keys({VK_RETURN});
+    Keys({VK_ESCAPE});
+    SetFocusTo(IDC_MAIN_LIST);
+    Keys({VK_RETURN});
+    Keys({VK_ESCAPE});
+    EXPECT_EQ(ExitCode(1000), static_cast<DWORD>(STILL_ACTIVE));
+    EXPECT_EQ(FocusedId(), IDC_MAIN_LIST);
+    EXPECT_EQ(GetWindowTextLengthW(GetDlgItem(dialog_, IDC_STATUS)), 0) << "no command ran";
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     EXPECT_EQ(ExitCode(), 0u);
 }

@@ -173,7 +173,7 @@ TEST_F(MainDialogTest, LoadFillsBothListsAndMarksReadBack) {
 }
 
 TEST_F(MainDialogTest, OtherIdsAreLeftToTheSystem) {
-    for (int id : {IDC_LOG_PATH, IDC_RANGE_END, 1, 2, 40999})
+    for (int id : {IDC_LOG_PATH, IDC_RANGE_END, IDOK, IDCANCEL, 40999})  // IDOK, IDCANCEL: Enter, Escape
         EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), 0), FALSE) << id;
     EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(IDC_LOAD, BN_CLICKED), 0), TRUE);
     EXPECT_EQ(Text(IDC_STATUS), L"読み込み対象ファイルの設定がありません");
