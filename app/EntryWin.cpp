@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/DesktopWin.h"
 #include "app/MainDialogWin.h"
 #include "resources/resource.h"
 
@@ -16,6 +17,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         return 0;
     }
     ShowWindow(dialog, showCommand);
+    UpdateWindow(dialog);
+    OpenCommandLine(dialog);
 
     // The dialog manager moves the focus with Tab and the arrows; Enter and
     // Escape reach the procedure as IDOK and IDCANCEL, ids without a command.

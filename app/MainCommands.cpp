@@ -32,6 +32,13 @@ const Command COMMANDS[] = {
     {IDC_CLEAR_RANGE, ClearChecksInRange},
 };
 
+const char LOG_CHECK_FILE_NAMED[] = "起動引数エラー：チェックファイルはスレッドログではありません";
+
+void LoadNamedThreadLog(DialogPort& dialog, const char* path) {
+    dialog.SetText(IDC_LOG_PATH, path);
+    RunCommand(dialog, IDC_LOAD);
+}
+
 }  // namespace
 
 int InitMainDialog(DialogPort& dialog) {
@@ -50,4 +57,12 @@ bool RunCommand(DialogPort& dialog, int id) {
         }
     }
     return false;
+}
+
+void OpenNamedFile(DialogPort& dialog, const char* path) {
+    if (IsCheckFilePath(path)) {
+        ScrivEx(0, 0, LOG_CHECK_FILE_NAMED, path);
+        return;
+    }
+    LoadNamedThreadLog(dialog, path);
 }

@@ -1,5 +1,6 @@
 #include "select/CheckFile.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -146,4 +147,12 @@ int LoadCheckFile(DialogPort& dialog) {
         SetMarks(dialog, IDC_SUB_LIST, i, marks.sub[i], postTable[i].subCheck);
     }
     return 1;
+}
+
+bool IsCheckFilePath(const char* path) {
+    const size_t n = strlen(path), ending = sizeof CHECK_FILE_ENDING - 1;
+    if (n < ending) return false;
+    for (size_t i = 0; i < ending; ++i)
+        if (tolower(static_cast<unsigned char>(path[n - ending + i])) != CHECK_FILE_ENDING[i]) return false;
+    return true;
 }

@@ -22,3 +22,6 @@ int SaveCheckFile(const char* outputPath);
 // 1 when applied or when the user cancelled, 0 on any failure (the lists and
 // the post table then stay as they were).
 int LoadCheckFile(DialogPort& dialog);
+
+// Whether the path names a check file: it ends in ".chk", in any case.
+bool IsCheckFilePath(const char* path);

@@ -1,6 +1,7 @@
 // The real Harvo.exe as a user meets it: started as its own process and ended
 // by the three ways of closing; the keyboard moves through its controls.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/TextWin.h"
 #include "resources/resource.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -16,14 +19,16 @@ const DWORD WAIT_LIMIT_MS = 20000;
 
 class HarvoProcess : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start(L""); }
+    // Harvo.exe started with arguments after its own quoted path.
+    void Start(const std::wstring& arguments) {
         wchar_t path[MAX_PATH];
         GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring exe(path);
         exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Harvo.exe";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + exe + L"\"";
+        std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
         ASSERT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &process_))
             << GetLastError();
@@ -148,6 +153,36 @@ TEST_F(HarvoProcess, TabMovesTheFocusEnterAndEscapeDoNothing) {
     EXPECT_EQ(ExitCode(1000), static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_EQ(FocusedId(), IDC_MAIN_LIST);
     EXPECT_EQ(GetWindowTextLengthW(GetDlgItem(dialog_, IDC_STATUS)), 0) << "no command ran";
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+    EXPECT_EQ(ExitCode(), 0u);
+}
+
+// Started with a real thread log's quoted path, blanks and Japanese in it: the
+// log is loaded once the window shows.
+class HarvoWithThreadLog : public HarvoProcess {
+protected:
+    void SetUp() override {
+        if (RealThreadLogFolder().empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
+        WriteBytes(log_, ReadBytes(RealThreadLogFolder() + "twoB_2ch_with_id_and_be.dat"));
+        Start(L"\"" + ToWide(log_.c_str()) + L"\"");
+    }
+    std::wstring Status() {
+        wchar_t text[256] = L"";
+        GetDlgItemTextW(dialog_, IDC_STATUS, text, 256);
+        return text;
+    }
+    TempDir dir_;
+    const std::string log_ = dir_.File("スレ ログ.dat");
+};
+
+TEST_F(HarvoWithThreadLog, LoadsThePathNamedOnTheCommandLine) {
+    for (DWORD waited = 0; Status().empty() && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
+    EXPECT_EQ(Status(), L"ファイル読み込み完了");
+    EXPECT_EQ(SendDlgItemMessageW(dialog_, IDC_MAIN_LIST, LVM_GETITEMCOUNT, 0, 0), 1000);
+    wchar_t box[MAX_PATH] = L"";
+    GetDlgItemTextW(dialog_, IDC_LOG_PATH, box, MAX_PATH);
+    EXPECT_EQ(box, ToWide(log_.c_str()));
+
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     EXPECT_EQ(ExitCode(), 0u);
 }
