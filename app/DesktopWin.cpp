@@ -7,8 +7,11 @@
 #include "app/DialogPortWin.h"
 #include "app/MainCommands.h"
 #include "platform/TextWin.h"
+#include "scriv/Scriv.h"
 
 namespace {
+
+const char LOG_FOLDER_DROPPED[] = "ドロップエラー：フォルダは読み込めません";
 
 // Wide enough that a path too long for the program is refused whole, never
 // cut into the name of another file.
@@ -31,4 +34,29 @@ void OpenCommandLine(HWND dialog) {
         OpenNamedFile(port, ShiftJisPath(arguments[1]).data());
     }
     LocalFree(arguments);
+}
+
+static void OpenDroppedFiles(HWND dialog, HDROP drop) {
+    std::vector<wchar_t> path(DragQueryFileW(drop, 0, nullptr, 0) + 1);
+    const bool named = DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())) > 0;
+    DragFinish(drop);
+    if (!named) return;
+    const std::vector<char> narrow = ShiftJisPath(path.data());
+    const DWORD attributes = GetFileAttributesW(path.data());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        ScrivEx(0, 0, LOG_FOLDER_DROPPED, narrow.data());
+        return;
+    }
+    Win32DialogPort port(dialog);
+    OpenDroppedFile(port, narrow.data());
+}
+
+bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_DROPFILES:  // the first file counts; a folder is refused with an error record
+            OpenDroppedFiles(dialog, reinterpret_cast<HDROP>(wParam));
+            return true;
+        default:
+            return false;
+    }
 }

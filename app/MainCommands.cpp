@@ -66,3 +66,11 @@ void OpenNamedFile(DialogPort& dialog, const char* path) {
     }
     LoadNamedThreadLog(dialog, path);
 }
+
+void OpenDroppedFile(DialogPort& dialog, const char* path) {
+    if (!IsCheckFilePath(path)) {
+        LoadNamedThreadLog(dialog, path);
+        return;
+    }
+    LoadCheckFileFrom(dialog, path);
+}

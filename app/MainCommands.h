@@ -17,3 +17,7 @@ bool RunCommand(DialogPort& dialog, int id);
 // as the load button would; a check file is no thread log and is refused
 // with an error record.
 void OpenNamedFile(DialogPort& dialog, const char* path);
+
+// A file dropped on the window: a check file is read as the menu command
+// reads the one chosen; any other goes into the thread log box and is loaded.
+void OpenDroppedFile(DialogPort& dialog, const char* path);

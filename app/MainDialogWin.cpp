@@ -1,5 +1,6 @@
 #include "app/MainDialogWin.h"
 
+#include "app/DesktopWin.h"
 #include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
@@ -21,12 +22,14 @@ const struct {
 
 }  // namespace
 
-INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HandleDesktopMessage(dialog, message, wParam, lParam)) return TRUE;
     switch (message) {
         case WM_INITDIALOG: {
             InitLog(nullptr);
             Win32DialogPort port(dialog);
             InitMainDialog(port);
+            DragAcceptFiles(dialog, TRUE);
             return TRUE;
         }
         case WM_COMMAND: {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "platform/TextWin.h"
 #include "settings/ProgramIni.h"
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
@@ -144,6 +145,23 @@ TEST_F(SelectionTest, BadRangeIsShownWithoutAQuestion) {
         EXPECT_EQ(Text(IDC_STATUS), c.status);
         EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{3}));
     }
+}
+
+// A dropped check file of another thread is refused; of several files the
+// first counts, a folder is refused and changes nothing, a thread log loads.
+TEST_F(SelectionTest, DroppedFilesAreReadOrLoaded) {
+    const std::string other = dir_.File("other.chk");
+    WriteBytes(other, std::string(2000, '\1') + std::string("\x05\0\0\0別題\0", 9));
+    dialog_.Drop({other});
+    EXPECT_EQ(Text(IDC_STATUS), L"チェックファイル読み込みエラー：対象ファイルが違います。");
+    const std::string log = dir_.File("別 スレ.dat");
+    WriteBytes(log, "名無し<><>2009/01/01 ID:X<>一<>別\n");
+    dialog_.Drop({dir_.path(), log});
+    EXPECT_EQ(Text(IDC_STATUS), L"チェックファイル読み込みエラー：対象ファイルが違います。");
+    dialog_.Drop({log, other});
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    EXPECT_EQ(Text(IDC_LOG_PATH), ToWide(log.c_str()));
+    EXPECT_EQ(dialog_.Cell(IDC_SUB_LIST, 0, 4), L"一");
 }
 
 }  // namespace
