@@ -7,7 +7,9 @@
 #include "app/DialogPortWin.h"
 #include "app/MainCommands.h"
 #include "platform/TextWin.h"
+#include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "select/MarkUndo.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ void OpenCommandLine(HWND dialog) {
     if (count >= 2) {
         Win32DialogPort port(dialog);
         OpenNamedFile(port, ShiftJisPath(arguments[1]).data());
+        UpdateUndoItem(dialog);
     }
     LocalFree(arguments);
 }
@@ -49,6 +52,18 @@ static void OpenDroppedFiles(HWND dialog, HDROP drop) {
     }
     Win32DialogPort port(dialog);
     OpenDroppedFile(port, narrow.data());
+    UpdateUndoItem(dialog);
+}
+
+bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message) {
+    wchar_t className[16] = L"";
+    if (HWND focus = GetFocus()) GetClassNameW(focus, className, 16);
+    if (lstrcmpiW(className, L"Edit") == 0) return false;
+    return TranslateAcceleratorW(dialog, keys, message) != 0;
+}
+
+void UpdateUndoItem(HWND dialog) {
+    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (CanUndo() ? MF_ENABLED : MF_GRAYED));
 }
 
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

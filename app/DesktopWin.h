@@ -1,5 +1,6 @@
 // What the main dialog does as a desktop window, beside its commands: the
-// path named on the command line and files dropped on it.
+// path named on the command line, files dropped on it, Ctrl+Z and the state
+// of the undo item.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +8,6 @@
 
 // Loads the thread log named by the first argument, if any.
 void OpenCommandLine(HWND dialog);
-
-// Dropped files as they concern the desktop window; true for a message
-// handled in full.
-bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Dropped files as they concern the desktop window; true for a message
 // handled in full.

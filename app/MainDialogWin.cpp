@@ -46,7 +46,9 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
                 }
             }
             Win32DialogPort port(dialog);
-            return RunCommand(port, id) ? TRUE : FALSE;
+            const bool ran = RunCommand(port, id);
+            UpdateUndoItem(dialog);
+            return ran ? TRUE : FALSE;
         }
         case WM_CLOSE:
             DestroyWindow(dialog);

@@ -52,5 +52,9 @@
 #define IDM_SETTINGS 40001
 #define IDM_VERSION 40002
 #define IDM_LOAD_CHECK_FILE 40003
+#define IDM_UNDO 40004
+
+// Keys of the main dialog: Ctrl+Z for IDM_UNDO
+#define IDR_MAIN_KEYS 1070
 
 #endif

@@ -158,7 +158,8 @@ TEST_F(HarvoProcess, TabMovesTheFocusEnterAndEscapeDoNothing) {
 }
 
 // Started with a real thread log's quoted path, blanks and Japanese in it: the
-// log is loaded once the window shows.
+// log is loaded once the window shows; Space ticks the row the arrows reach, and
+// Ctrl+Z undoes the command that followed, except in an edit box.
 class HarvoWithThreadLog : public HarvoProcess {
 protected:
     void SetUp() override {
@@ -170,6 +171,13 @@ protected:
         wchar_t text[256] = L"";
         GetDlgItemTextW(dialog_, IDC_STATUS, text, 256);
         return text;
+    }
+    std::vector<int> Ticked() {
+        std::vector<int> rows;
+        for (int i = 0; i < 1000; ++i)
+            if (SendDlgItemMessageW(dialog_, IDC_MAIN_LIST, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK) == 0x2000)
+                rows.push_back(i + 1);
+        return rows;
     }
     TempDir dir_;
     const std::string log_ = dir_.File("スレ ログ.dat");
@@ -183,6 +191,21 @@ TEST_F(HarvoWithThreadLog, LoadsThePathNamedOnTheCommandLine) {
     GetDlgItemTextW(dialog_, IDC_LOG_PATH, box, MAX_PATH);
     EXPECT_EQ(box, ToWide(log_.c_str()));
 
+    SetForegroundWindow(dialog_);
+    SetFocusTo(IDC_MAIN_LIST);
+    Keys({VK_HOME});
+    for (int i = 0; i < 4; ++i) Keys({VK_DOWN});
+    Keys({VK_SPACE});
+    ASSERT_EQ(Ticked(), (std::vector<int>{5}));
+    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_SAME_ID, BN_CLICKED), 0);
+    EXPECT_EQ(Ticked(), (std::vector<int>{5, 6, 7, 8, 9}));
+    SetFocusTo(IDC_OUTPUT_PATH);
+    Keys({VK_CONTROL, 'Z'});
+    EXPECT_EQ(Ticked().size(), 5u) << "in an edit box Ctrl+Z is the edit's";
+    SetFocusTo(IDC_SAME_ID);
+    Keys({VK_CONTROL, 'Z'});
+    EXPECT_EQ(Ticked(), (std::vector<int>{5}));
+    EXPECT_EQ(Status(), L"元に戻しました");
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     EXPECT_EQ(ExitCode(), 0u);
 }

@@ -94,21 +94,25 @@ TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     EXPECT_TRUE(style & WS_SYSMENU);
 }
 
-TEST_F(MainDialogTest, MenuCarriesItsThreeItems) {
+TEST_F(MainDialogTest, MenuCarriesItsFourItems) {
     HMENU menu = GetMenu(dialog_);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
-    wchar_t text[64];
-    GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"ツール(&T)");
-    GetMenuStringW(menu, 1, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"ヘルプ(&H)");
-    GetMenuStringW(menu, IDM_SETTINGS, text, 64, MF_BYCOMMAND);
-    EXPECT_STREQ(text, L"設定(&S)");
-    GetMenuStringW(menu, IDM_LOAD_CHECK_FILE, text, 64, MF_BYCOMMAND);
-    EXPECT_STREQ(text, L"チェックファイル読み込み");
-    GetMenuStringW(menu, IDM_VERSION, text, 64, MF_BYCOMMAND);
-    EXPECT_STREQ(text, L"バージョン情報(&B)");
+    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    const struct {
+        UINT item, by;
+        const wchar_t* text;
+    } items[] = {
+        {0, MF_BYPOSITION, L"編集(&E)"},          {1, MF_BYPOSITION, L"ツール(&T)"},
+        {2, MF_BYPOSITION, L"ヘルプ(&H)"},        {IDM_UNDO, MF_BYCOMMAND, L"元に戻す(&U)\tCtrl+Z"},
+        {IDM_SETTINGS, MF_BYCOMMAND, L"設定(&S)"}, {IDM_LOAD_CHECK_FILE, MF_BYCOMMAND, L"チェックファイル読み込み"},
+        {IDM_VERSION, MF_BYCOMMAND, L"バージョン情報(&B)"},
+    };
+    for (const auto& item : items) {
+        wchar_t text[64];
+        GetMenuStringW(menu, item.item, text, 64, item.by);
+        EXPECT_STREQ(text, item.text);
+    }
+    EXPECT_TRUE(GetMenuState(menu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED) << "nothing to undo yet";
 }
 
 TEST_F(MainDialogTest, ListsHaveChecksGridLinesAndColumns) {
