@@ -1,6 +1,6 @@
 // What the main dialog does as a desktop window, beside its commands: the
-// path named on the command line, files dropped on it, Ctrl+Z and the state
-// of the undo item.
+// path named on the command line, files dropped on it, Ctrl+Z, the state of
+// the undo item, its layout as it is sized and its place between runs.
 #pragma once
 
 #include <windows.h>
@@ -9,8 +9,8 @@
 // Loads the thread log named by the first argument, if any.
 void OpenCommandLine(HWND dialog);
 
-// Dropped files as they concern the desktop window; true for a message
-// handled in full.
+// Dropped files, sizing and closing as they concern the desktop window; true
+// for a message handled in full (WM_DESTROY is left to the procedure).
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Ctrl+Z as the undo command, except in an edit box, where it undoes typing.
@@ -19,3 +19,9 @@ bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message);
 
 // The undo item is greyed while there is nothing to undo.
 void UpdateUndoItem(HWND dialog);
+
+// At initialisation: takes the template's layout, and puts the window where
+// the last run left it (section "WINDOW") unless that is off every screen.
+void SetUpLayout(HWND dialog);
+// SW_SHOWMAXIMIZED for a normal start when the last run ended maximised.
+int StartShowCommand(int showCommand);

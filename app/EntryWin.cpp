@@ -16,7 +16,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         MessageBoxW(nullptr, L"ダイアログ生成失敗", L"エラー", MB_ICONERROR | MB_OK);
         return 0;
     }
-    ShowWindow(dialog, showCommand);
+    ShowWindow(dialog, StartShowCommand(showCommand));
     UpdateWindow(dialog);
     OpenCommandLine(dialog);
 

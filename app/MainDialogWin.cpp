@@ -30,6 +30,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             Win32DialogPort port(dialog);
             InitMainDialog(port);
             DragAcceptFiles(dialog, TRUE);
+            SetUpLayout(dialog);
             return TRUE;
         }
         case WM_COMMAND: {

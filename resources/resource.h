@@ -29,6 +29,9 @@
 #define IDC_RANGE_START 1023
 #define IDC_CLEAR_RANGE 1024
 #define IDC_RANGE_END 1025
+// Labels that move when the window grows
+#define IDC_SUB_LABEL 1071
+#define IDC_RANGE_TILDE 1072
 
 // Settings dialog IDD_SETTINGS ("ｷｬﾝｾﾙ" is IDCANCEL)
 #define IDC_SET_BODY_MODE 1014

@@ -13,6 +13,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/win/RealMainDialog.h"
 #include "posts/PostTable.h"
+#include "settings/ProgramIni.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -90,7 +91,7 @@ TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     EXPECT_STREQ(caption, L"Harvo - まとめ支援ツール");
     const LONG style = GetWindowLongW(dialog_, GWL_STYLE);
     EXPECT_FALSE(style & WS_VISIBLE) << "created hidden";
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
     EXPECT_TRUE(style & WS_SYSMENU);
 }
 
@@ -181,6 +182,35 @@ TEST_F(MainDialogTest, OtherIdsAreLeftToTheSystem) {
         EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), 0), FALSE) << id;
     EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(IDC_LOAD, BN_CLICKED), 0), TRUE);
     EXPECT_EQ(Text(IDC_STATUS), L"読み込み対象ファイルの設定がありません");
+}
+
+// Sized larger, the controls keep their distances to the edges they follow;
+// closed, the window leaves its box in the program INI.
+TEST_F(MainDialogTest, SizedWindowLaysOutAndIsKept) {
+    const auto box = [&](int id) {
+        RECT r;
+        GetWindowRect(GetDlgItem(dialog_, id), &r);
+        MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    const RECT exit = box(IDC_EXIT), sub = box(IDC_SUB_LIST), main = box(IDC_MAIN_LIST), trip = box(IDC_SAME_TRIP);
+    RECT window;
+    GetWindowRect(dialog_, &window);
+    SetWindowPos(dialog_, nullptr, 0, 0, window.right - window.left + 200, window.bottom - window.top + 100,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(box(IDC_EXIT).left, exit.left + 200);
+    EXPECT_EQ(box(IDC_EXIT).top, exit.top + 100);
+    EXPECT_EQ(box(IDC_SAME_TRIP).left, trip.left + 200);
+    EXPECT_EQ(box(IDC_MAIN_LIST).right, main.right + 200);
+    EXPECT_EQ(box(IDC_MAIN_LIST).bottom, main.bottom + 50);
+    EXPECT_EQ(box(IDC_SUB_LIST).top, sub.top + 50);
+    EXPECT_EQ(box(IDC_SUB_LIST).bottom, sub.bottom + 100);
+
+    TempDir dir;
+    snprintf(iniPath, sizeof iniPath, "%s", dir.File("Harvo.ini").c_str());
+    DestroyWindow(dialog_);
+    EXPECT_NE(ReadBytes(iniPath).find("[WINDOW]\r\nLEFT="), std::string::npos);
+    EXPECT_NE(ReadBytes(iniPath).find("WIDTH=" + std::to_string(window.right - window.left + 200)), std::string::npos);
 }
 
 }  // namespace
