@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <cstring>
 
 #include "resources/resource.h"
@@ -121,29 +120,12 @@ TEST_F(TargetListsTest, CommandsWithoutHandlerAreLeftAlone) {
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "読み込み対象ファイルの設定がありません");
 }
 
-// Grown by 100 x 60: the lists share the height, the buttons keep to the
-// right edge, the status line and 終了 to the bottom; never below the template.
-TEST_F(TargetListsTest, MainWindowLayoutFollowsItsEdges) {
-    const struct {
-        int id, grownWidth, grownHeight;
-        Box expected;
-    } cases[] = {
-        {IDC_LOG_PATH, 100, 60, {10, 10, 210, 30}},   {IDC_LOAD, 100, 60, {110, 10, 210, 30}},
-        {IDC_MAIN_LIST, 100, 60, {10, 10, 210, 60}},  {IDC_SUB_LABEL, 100, 60, {10, 40, 110, 60}},
-        {IDC_SUB_LIST, 100, 60, {10, 40, 210, 90}},   {IDC_EXIT, 100, 60, {110, 70, 210, 90}},
-        {IDC_STATUS, -5, -5, {10, 10, 110, 30}},
-    };
-    for (const auto& c : cases) {
-        const Follow* follow = std::find_if(MAIN_LAYOUT, MAIN_LAYOUT + MAIN_LAYOUT_SIZE, [&](const Follow& f) { return f.id == c.id; });
-        ASSERT_NE(follow, MAIN_LAYOUT + MAIN_LAYOUT_SIZE) << c.id;
-        const Box b = Place({10, 10, 110, 30}, *follow, c.grownWidth, c.grownHeight);
-        EXPECT_EQ(std::vector<int>({b.left, b.top, b.right, b.bottom}),
-                  std::vector<int>({c.expected.left, c.expected.top, c.expected.right, c.expected.bottom})) << c.id;
-    }
+// The window's box of the last run is kept; none, or one too small, is no box.
+TEST_F(TargetListsTest, WindowPlacementIsKeptInTheIni) {
     Placement read = {};
-    EXPECT_FALSE(ReadPlacement(read, 10, 10)) << "none kept yet";
+    EXPECT_FALSE(ReadPlacement(read, 10, 10));
     WritePlacement({{-20, 5, 780, 605}, true});
-    EXPECT_FALSE(ReadPlacement(read, 801, 10)) << "smaller than the template";
+    EXPECT_FALSE(ReadPlacement(read, 801, 10));
     ASSERT_TRUE(ReadPlacement(read, 800, 600));
     EXPECT_EQ(std::vector<int>({read.box.left, read.box.top, read.box.right, read.box.bottom, read.maximised}),
               std::vector<int>({-20, 5, 780, 605, 1}));

@@ -154,30 +154,26 @@ TEST_F(SelectionTest, UndoPutsBackBothListsAfterEachCommand) {
     const std::string ours = dir_.File("ours.chk"), other = dir_.File("other.chk");
     WriteBytes(ours, std::string(2000, '\1') + std::string("\x05\0\0\0題名\0", 9));
     WriteBytes(other, std::string(2000, '\1') + std::string("\x05\0\0\0別題\0", 9));
-    const std::function<void()> commands[] = {
-        [&] { Command(IDC_SAME_TRIP); },
-        [&] { Command(IDC_SAME_ID); },
-        [&] { Command(IDC_REFERENCED); },
-        [&] { ClearAnswering(IDYES); },
-        [&] { dialog_.Drop({ours}); },
-    };
-    const auto undoState = [&] { return GetMenuState(GetMenu(dialog_.hwnd()), IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED; };
+    const std::function<void()> commands[] = {[&] { Command(IDC_SAME_TRIP); }, [&] { Command(IDC_SAME_ID); },
+                                              [&] { Command(IDC_REFERENCED); }, [&] { ClearAnswering(IDYES); },
+                                              [&] { dialog_.Drop({ours}); }};
+    const auto greyed = [&] { return GetMenuState(GetMenu(dialog_.hwnd()), IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED; };
     dialog_.SetText(IDC_RANGE_START, "1");
     dialog_.SetText(IDC_RANGE_END, "1000");
     for (const auto& command : commands) {
         Command(IDC_LOAD);
-        EXPECT_TRUE(undoState()) << "greyed after a load";
+        EXPECT_TRUE(greyed()) << "after a load";
         Tick(IDC_MAIN_LIST, {1, 2});
         Tick(IDC_SUB_LIST, {2});
         const Posts main = Ticked(IDC_MAIN_LIST), sub = Ticked(IDC_SUB_LIST);
         command();
         EXPECT_NE(Ticked(IDC_MAIN_LIST).size() + Ticked(IDC_SUB_LIST).size(), main.size() + sub.size());
-        EXPECT_FALSE(undoState());
+        EXPECT_FALSE(greyed());
         Command(IDM_UNDO);
         EXPECT_EQ(Ticked(IDC_MAIN_LIST), main);
         EXPECT_EQ(Ticked(IDC_SUB_LIST), sub);
         EXPECT_EQ(Text(IDC_STATUS), L"元に戻しました");
-        EXPECT_TRUE(undoState());
+        EXPECT_TRUE(greyed());
         Tick(IDC_SUB_LIST, {5});
         Command(IDM_UNDO);
         EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{2, 5})) << "one step only";
@@ -192,7 +188,6 @@ TEST_F(SelectionTest, UndoPutsBackBothListsAfterEachCommand) {
     dialog_.Drop({log, ours});
     EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
     EXPECT_EQ(Text(IDC_LOG_PATH), ToWide(log.c_str()));
-    EXPECT_EQ(dialog_.Cell(IDC_SUB_LIST, 0, 4), L"一");
 }
 
 }  // namespace
