@@ -1,6 +1,6 @@
 // What the main dialog does as a desktop window, beside its commands: the
-// path named on the command line, files dropped on it, Ctrl+Z, the state of
-// the undo item, its layout as it is sized and its place between runs.
+// path named on the command line, files dropped on it, Ctrl+Z and the state
+// of the undo item; sizing and closing go on to app/MainLayoutWin.
 #pragma once
 
 #include <windows.h>
@@ -19,9 +19,3 @@ bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message);
 
 // The undo item is greyed while there is nothing to undo.
 void UpdateUndoItem(HWND dialog);
-
-// At initialisation: takes the template's layout, and puts the window where
-// the last run left it (section "WINDOW") unless that is off every screen.
-void SetUpLayout(HWND dialog);
-// SW_SHOWMAXIMIZED for a normal start when the last run ended maximised.
-int StartShowCommand(int showCommand);

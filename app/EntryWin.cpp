@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/DesktopWin.h"
+#include "app/MainLayoutWin.h"
 #include "app/MainDialogWin.h"
 #include "resources/resource.h"
 

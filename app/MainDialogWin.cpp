@@ -1,6 +1,7 @@
 #include "app/MainDialogWin.h"
 
 #include "app/DesktopWin.h"
+#include "app/MainLayoutWin.h"
 #include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
