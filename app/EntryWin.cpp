@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/DesktopWin.h"
+#include "app/MainLayoutWin.h"
 #include "app/MainDialogWin.h"
 #include "resources/resource.h"
 
@@ -15,11 +17,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
         MessageBoxW(nullptr, L"ダイアログ生成失敗", L"エラー", MB_ICONERROR | MB_OK);
         return 0;
     }
-    ShowWindow(dialog, showCommand);
+    ShowWindow(dialog, StartShowCommand(showCommand));
+    UpdateWindow(dialog);
+    OpenCommandLine(dialog);
 
-    // No IsDialogMessage: Tab, Enter and Escape carry no dialog meaning here.
+    // The dialog manager moves the focus with Tab and the arrows; Enter and
+    // Escape reach the procedure as IDOK and IDCANCEL, ids without a command.
+    HACCEL keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAIN_KEYS));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (TranslateUndoKey(dialog, keys, &message) || IsDialogMessageW(dialog, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

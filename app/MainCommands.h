@@ -12,3 +12,12 @@ int InitMainDialog(DialogPort& dialog);
 // Runs the handler of a button or menu id. False for an id without one, which
 // is then left to the system's default handling.
 bool RunCommand(DialogPort& dialog, int id);
+
+// The path named on the command line: put into the thread log box and loaded
+// as the load button would; a check file is no thread log and is refused
+// with an error record.
+void OpenNamedFile(DialogPort& dialog, const char* path);
+
+// A file dropped on the window: a check file is read as the menu command
+// reads the one chosen; any other goes into the thread log box and is loaded.
+void OpenDroppedFile(DialogPort& dialog, const char* path);

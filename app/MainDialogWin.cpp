@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "app/DesktopWin.h"
+#include "app/MainLayoutWin.h"
 #include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
@@ -35,14 +37,27 @@ bool ShowPostOfRow(HWND dialog, const NMHDR& header) {
     return true;
 }
 
+// The dialog manager in the message loop turns Enter into IDOK before a list
+// sees it: on a list, it shows the post of the focused row.
+bool ShowPostOfFocusedRow(HWND dialog) {
+    HWND focus = GetFocus();
+    const int id = GetDlgCtrlID(focus);
+    if (GetParent(focus) != dialog || (id != IDC_MAIN_LIST && id != IDC_SUB_LIST)) return false;
+    ShowPostPreview(dialog, ListView_GetNextItem(focus, -1, LVNI_FOCUSED));
+    return true;
+}
+
 }  // namespace
 
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (HandleDesktopMessage(dialog, message, wParam, lParam)) return TRUE;
     switch (message) {
         case WM_INITDIALOG: {
             InitLog(nullptr);
             Win32DialogPort port(dialog);
             InitMainDialog(port);
+            DragAcceptFiles(dialog, TRUE);
+            SetUpLayout(dialog);
             return TRUE;
         }
         case WM_COMMAND: {
@@ -52,6 +67,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
                 PostMessageW(dialog, WM_CLOSE, 0, 0);
                 return TRUE;
             }
+            if (id == IDOK && ShowPostOfFocusedRow(dialog)) return TRUE;
             for (const auto& command : WIN32_COMMANDS) {
                 if (command.id == id) {
                     command.handler(dialog);
@@ -59,7 +75,9 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
                 }
             }
             Win32DialogPort port(dialog);
-            return RunCommand(port, id) ? TRUE : FALSE;
+            const bool ran = RunCommand(port, id);
+            UpdateUndoItem(dialog);
+            return ran ? TRUE : FALSE;
         }
         case WM_NOTIFY:
             return ShowPostOfRow(dialog, *reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;

@@ -30,6 +30,9 @@
 #define IDC_RANGE_START 1023
 #define IDC_CLEAR_RANGE 1024
 #define IDC_RANGE_END 1025
+// Labels that move when the window grows
+#define IDC_SUB_LABEL 1071
+#define IDC_RANGE_TILDE 1072
 
 // Settings dialog IDD_SETTINGS ("ｷｬﾝｾﾙ" is IDCANCEL)
 #define IDC_SET_BODY_MODE 1014
@@ -56,5 +59,9 @@
 #define IDM_SETTINGS 40001
 #define IDM_VERSION 40002
 #define IDM_LOAD_CHECK_FILE 40003
+#define IDM_UNDO 40004
+
+// Keys of the main dialog: Ctrl+Z for IDM_UNDO
+#define IDR_MAIN_KEYS 1070
 
 #endif

@@ -1,5 +1,6 @@
 #include "select/CheckFile.h"
 
+#include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -85,6 +86,8 @@ const char* ReadCheckFile(const char* path, CheckMarks& marks) {
     return good ? nullptr : STATUS_BAD_DATA;
 }
 
+int ApplyCheckFile(DialogPort& dialog, const char* path);
+
 void SetMarks(DialogPort& dialog, int list, int i, unsigned char mark, int32_t& field) {
     field = mark != 0;
     dialog.SetRowStateImage(list, i, mark ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED);
@@ -129,6 +132,25 @@ int LoadCheckFile(DialogPort& dialog) {
         dialog.SetText(IDC_STATUS, STATUS_LOAD_FAILED);
         return 0;
     }
+    return ApplyCheckFile(dialog, path);
+}
+
+int LoadCheckFileFrom(DialogPort& dialog, const char* path) {
+    dialog.SetText(IDC_STATUS, "");
+    return ApplyCheckFile(dialog, path);
+}
+
+bool IsCheckFilePath(const char* path) {
+    const size_t n = strlen(path), ending = sizeof CHECK_FILE_ENDING - 1;
+    if (n < ending) return false;
+    for (size_t i = 0; i < ending; ++i)
+        if (tolower(static_cast<unsigned char>(path[n - ending + i])) != CHECK_FILE_ENDING[i]) return false;
+    return true;
+}
+
+namespace {
+
+int ApplyCheckFile(DialogPort& dialog, const char* path) {
     CheckMarks marks;
     if (const char* failure = ReadCheckFile(path, marks)) {
         dialog.SetText(IDC_STATUS, (std::string(STATUS_LOAD_FAILED) + failure).c_str());
@@ -148,3 +170,5 @@ int LoadCheckFile(DialogPort& dialog) {
     KeepListMarks(dialog);
     return 1;
 }
+
+}  // namespace

@@ -23,3 +23,10 @@ int SaveCheckFile(const char* outputPath);
 // 1 when applied or when the user cancelled, 0 on any failure (the lists and
 // the post table then stay as they were).
 int LoadCheckFile(DialogPort& dialog);
+
+// The same for a file the user handed over without the chooser (dropped on
+// the window): the status line is cleared, then the same steps and texts.
+int LoadCheckFileFrom(DialogPort& dialog, const char* path);
+
+// Whether the path names a check file: it ends in ".chk", in any case.
+bool IsCheckFilePath(const char* path);

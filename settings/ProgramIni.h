@@ -53,6 +53,14 @@ const int CHARSET_SHIFT_JIS = 1;
 const int CHARSET_UTF8 = 2;
 const IntSetting SETTING_OPEN_PAGE = {"OPTION", "OPEN_PAGE", 0};      // 1: open the page after a conversion
 const IntSetting SETTING_LOCAL_LINKS = {"OPTION", "LOCAL_LINKS", 0};  // 1: reply links point inside the page
+// The main window's normal box and state at the end of the last run, written
+// at every close. No default means anything: they stay out of INT_SETTINGS
+// and of the release's Harvo.ini, and a missing or too small size is no size.
+const IntSetting SETTING_WINDOW_LEFT = {"WINDOW", "LEFT", 0};
+const IntSetting SETTING_WINDOW_TOP = {"WINDOW", "TOP", 0};
+const IntSetting SETTING_WINDOW_WIDTH = {"WINDOW", "WIDTH", 0};
+const IntSetting SETTING_WINDOW_HEIGHT = {"WINDOW", "HEIGHT", 0};
+const IntSetting SETTING_WINDOW_MAXIMIZED = {"WINDOW", "MAXIMIZED", 0};
 
 // Every setting, for what must know them all (the settings file of the release).
 const IntSetting INT_SETTINGS[] = {SETTING_KIND,      SETTING_MAIL_OUTPUT, SETTING_REDAT,

@@ -12,6 +12,9 @@
 //   harvo_driver open N         focus row N of the sub list, press Enter on it and wait
 //                               for the post's window
 //   harvo_driver answer ID      press button ID of the window open over the main dialog
+//   harvo_driver tab            press Tab once in the main dialog, as the keyboard does
+//   harvo_driver size W H       size the main dialog to W x H pixels (0 0: its smallest)
+//   harvo_driver maximise       maximise the main dialog
 //   harvo_driver close          press "終了"
 // Every wait is bounded; the exit code is 0 on success.
 #include <windows.h>
@@ -132,7 +135,8 @@ HWND WaitForOpened(HWND dialog) {
 
 int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
-        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | open N | answer ID | time-load PATH | time-command ID [RUNS] | menu ID | dismiss | rect | close\n");
+        fprintf(stderr, "usage: harvo_driver load PATH | set ID TEXT | tick N... | open N | answer ID | time-load PATH | "
+                        "time-command ID [RUNS] | menu ID | dismiss | rect | tab | size W H | maximise | close\n");
         return 2;
     }
     HWND dialog = FindHarvo();
@@ -194,6 +198,20 @@ int wmain(int argc, wchar_t** argv) {
         RECT r;
         GetWindowRect(opened ? opened : dialog, &r);
         printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
+    } else if (verb == L"tab") {
+        SetForegroundWindow(dialog);
+        INPUT keys[2] = {};
+        keys[0].type = keys[1].type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_TAB;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(2, keys, sizeof(INPUT));
+        Sleep(300);
+    } else if (verb == L"size" && argc == 4) {
+        SetWindowPos(dialog, nullptr, 0, 0, _wtoi(argv[2]), _wtoi(argv[3]), SWP_NOMOVE | SWP_NOZORDER);
+        Sleep(300);
+    } else if (verb == L"maximise") {
+        ShowWindow(dialog, SW_MAXIMIZE);
+        Sleep(300);
     } else if (verb == L"close") {
         PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     } else {

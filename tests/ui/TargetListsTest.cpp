@@ -4,6 +4,7 @@
 #include "settings/ProgramIni.h"
 #include "tests/support/ProgramFixture.h"
 #include "app/MainCommands.h"
+#include "app/MainLayout.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -117,6 +118,17 @@ TEST_F(TargetListsTest, CommandsWithoutHandlerAreLeftAlone) {
     EXPECT_TRUE(dialog_.texts.empty()) << "nothing was touched";
     EXPECT_TRUE(RunCommand(dialog_, IDC_LOAD));
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "読み込み対象ファイルの設定がありません");
+}
+
+// The window's box of the last run is kept; none, or one too small, is no box.
+TEST_F(TargetListsTest, WindowPlacementIsKeptInTheIni) {
+    Placement read = {};
+    EXPECT_FALSE(ReadPlacement(read, 10, 10));
+    WritePlacement({{-20, 5, 780, 605}, true});
+    EXPECT_FALSE(ReadPlacement(read, 801, 10));
+    ASSERT_TRUE(ReadPlacement(read, 800, 600));
+    EXPECT_EQ(std::vector<int>({read.box.left, read.box.top, read.box.right, read.box.bottom, read.maximised}),
+              std::vector<int>({-20, 5, 780, 605, 1}));
 }
 
 }  // namespace

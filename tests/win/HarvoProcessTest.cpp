@@ -1,12 +1,16 @@
 // The real Harvo.exe as a user meets it: started as its own process and ended
-// by the three ways of closing; Enter and Escape leave it running.
+// by the three ways of closing; the keyboard moves through its controls.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
+#include "platform/TextWin.h"
 #include "resources/resource.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
@@ -14,14 +18,16 @@ const DWORD WAIT_LIMIT_MS = 20000;
 
 class HarvoProcess : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { Start(L""); }
+    // Harvo.exe started with arguments after its own quoted path.
+    void Start(const std::wstring& arguments) {
         wchar_t path[MAX_PATH];
         GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring exe(path);
         exe = exe.substr(0, exe.find_last_of(L'\\') + 1) + L"Harvo.exe";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
-        std::wstring commandLine = L"\"" + exe + L"\"";
+        std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
         ASSERT_TRUE(CreateProcessW(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                    &startup, &process_))
             << GetLastError();
@@ -49,6 +55,26 @@ protected:
         GetExitCodeProcess(process_.hProcess, &code);
         return code;
     }
+
+    // The id of the control that has the keyboard focus in Harvo's thread.
+    int FocusedId() {
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof info;
+        GetGUIThreadInfo(process_.dwThreadId, &info);
+        return GetDlgCtrlID(info.hwndFocus);
+    }
+    // The keys pressed together, as the keyboard sends them, then released.
+    void Keys(std::initializer_list<WORD> keys) {
+        std::vector<INPUT> inputs(2 * keys.size());
+        for (size_t i = 0; i < inputs.size(); ++i) {
+            inputs[i].type = INPUT_KEYBOARD;
+            inputs[i].ki.wVk = keys.begin()[i % keys.size()];
+            inputs[i].ki.dwFlags = i < keys.size() ? 0 : KEYEVENTF_KEYUP;
+        }
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+        Sleep(200);  // for Harvo to take them
+    }
+    void SetFocusTo(int id) { SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog_, id)), TRUE); }
 
     PROCESS_INFORMATION process_ = {};
     HWND dialog_ = nullptr;
@@ -96,17 +122,69 @@ TEST_F(HarvoProcess, CloseBoxEndsWithCodeZero) {
     EXPECT_EQ(ExitCode(), 0u);
 }
 
-TEST_F(HarvoProcess, EnterAndEscapeDoNothing) {
-    SetForegroundWindow(dialog_);
-    HWND edit = GetDlgItem(dialog_, IDC_LOG_PATH);
-    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
-        for (HWND target : {edit, dialog_}) {
-            PostMessageW(target, WM_KEYDOWN, key, 1);
-            PostMessageW(target, WM_KEYUP, key, 0xC0000001);
-        }
+// Started with a real thread log's quoted path, blanks and Japanese in it: the
+// log is loaded once the window shows. Tab walks the controls in the template's
+// order, Shift+Tab back; Enter and Escape do nothing; Space ticks the row the
+// arrows reach; Ctrl+Z undoes the command after it, except in an edit box.
+class HarvoWithThreadLog : public HarvoProcess {
+protected:
+    void SetUp() override {
+        if (RealThreadLogFolder().empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
+        WriteBytes(log_, ReadBytes(RealThreadLogFolder() + "twoB_2ch_with_id_and_be.dat"));
+        Start(L"\"" + ToWide(log_.c_str()) + L"\"");
     }
-    EXPECT_EQ(ExitCode(1500), static_cast<DWORD>(STILL_ACTIVE));
-    EXPECT_TRUE(IsWindow(dialog_));
+    std::wstring Text(int id) {
+        wchar_t text[MAX_PATH] = L"";
+        GetDlgItemTextW(dialog_, id, text, MAX_PATH);
+        return text;
+    }
+    std::vector<int> Ticked() {  // the main list's, by post number
+        std::vector<int> rows;
+        for (int i = 0; i < 1000; ++i)
+            if (SendDlgItemMessageW(dialog_, IDC_MAIN_LIST, LVM_GETITEMSTATE, i, LVIS_STATEIMAGEMASK) == 0x2000) rows.push_back(i + 1);
+        return rows;
+    }
+    TempDir dir_;
+    const std::string log_ = dir_.File("スレ ログ.dat");
+};
+
+TEST_F(HarvoWithThreadLog, LoadsThePathNamedAndTakesKeys) {
+    for (DWORD waited = 0; Text(IDC_STATUS).empty() && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    EXPECT_EQ(SendDlgItemMessageW(dialog_, IDC_MAIN_LIST, LVM_GETITEMCOUNT, 0, 0), 1000);
+    EXPECT_EQ(Text(IDC_LOG_PATH), ToWide(log_.c_str()));
+
+    SetForegroundWindow(dialog_);
+    for (int id : {IDC_LOG_PATH, IDC_CHOOSE_LOG, IDC_LOAD, IDC_OUTPUT_PATH, IDC_CHOOSE_OUTPUT, IDC_MAIN_LIST,
+                   IDC_RANGE_START, IDC_RANGE_END, IDC_CLEAR_RANGE, IDC_SAME_TRIP, IDC_SAME_ID, IDC_REFERENCED,
+                   IDC_CONVERT, IDC_SUB_LIST, IDC_EXIT, IDC_LOG_PATH}) {
+        EXPECT_EQ(FocusedId(), id);
+        Keys({VK_TAB});
+    }
+    Keys({VK_SHIFT, VK_TAB});
+    EXPECT_EQ(FocusedId(), IDC_LOG_PATH);
+    for (int id : {IDC_LOG_PATH, IDC_MAIN_LIST}) {
+        SetFocusTo(id);
+        Keys({VK_RETURN});
+        Keys({VK_ESCAPE});
+    }
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了") << "nothing ran";
+    Keys({VK_HOME});
+    for (int i = 0; i < 4; ++i) Keys({VK_DOWN});
+    Keys({VK_SPACE});
+    ASSERT_EQ(Ticked(), (std::vector<int>{5}));
+    SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_SAME_ID, BN_CLICKED), 0);
+    EXPECT_EQ(Ticked(), (std::vector<int>{5, 6, 7, 8, 9}));
+    SetFocusTo(IDC_OUTPUT_PATH);
+    Keys({VK_CONTROL, 'Z'});
+    EXPECT_EQ(Ticked().size(), 5u) << "in an edit box Ctrl+Z is the edit's";
+    SetFocusTo(IDC_SAME_ID);
+    Keys({VK_CONTROL, 'Z'});
+    EXPECT_EQ(Ticked(), (std::vector<int>{5}));
+    EXPECT_EQ(Text(IDC_STATUS), L"元に戻しました");
+    SetFocusTo(IDC_MAIN_LIST);
+    Keys({VK_SPACE});  // post 5 unticked: the marks are as loaded, so closing asks nothing
+    EXPECT_TRUE(Ticked().empty());
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     EXPECT_EQ(ExitCode(), 0u);
 }

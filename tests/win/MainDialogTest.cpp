@@ -13,6 +13,7 @@
 #include "tests/support/TestFiles.h"
 #include "tests/win/RealMainDialog.h"
 #include "posts/PostTable.h"
+#include "settings/ProgramIni.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -90,19 +91,24 @@ TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     EXPECT_STREQ(caption, L"Harvo - まとめ支援ツール");
     const LONG style = GetWindowLongW(dialog_, GWL_STYLE);
     EXPECT_FALSE(style & WS_VISIBLE) << "created hidden";
-    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME);
     EXPECT_TRUE(style & WS_SYSMENU);
 }
 
-TEST_F(MainDialogTest, MenuCarriesItsThreeItems) {
+TEST_F(MainDialogTest, MenuCarriesItsFourItems) {
     HMENU menu = GetMenu(dialog_);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 2);
+    ASSERT_EQ(GetMenuItemCount(menu), 3);
     wchar_t text[64];
     GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"ツール(&T)");
+    EXPECT_STREQ(text, L"編集(&E)");
     GetMenuStringW(menu, 1, text, 64, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"ツール(&T)");
+    GetMenuStringW(menu, 2, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(text, L"ヘルプ(&H)");
+    GetMenuStringW(menu, IDM_UNDO, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"元に戻す(&U)\tCtrl+Z");
+    EXPECT_TRUE(GetMenuState(menu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED) << "nothing to undo yet";
     GetMenuStringW(menu, IDM_SETTINGS, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"設定(&S)");
     GetMenuStringW(menu, IDM_LOAD_CHECK_FILE, text, 64, MF_BYCOMMAND);
@@ -190,10 +196,33 @@ TEST_F(MainDialogTest, LoadFillsBothListsAndMarksReadBack) {
 }
 
 TEST_F(MainDialogTest, OtherIdsAreLeftToTheSystem) {
-    for (int id : {IDC_LOG_PATH, IDC_RANGE_END, 1, 2, 40999})
+    for (int id : {IDC_LOG_PATH, IDC_RANGE_END, IDOK, IDCANCEL, 40999})  // IDOK, IDCANCEL: Enter, Escape
         EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(id, EN_CHANGE), 0), FALSE) << id;
     EXPECT_EQ(MainDlgProc(dialog_, WM_COMMAND, MAKEWPARAM(IDC_LOAD, BN_CLICKED), 0), TRUE);
     EXPECT_EQ(Text(IDC_STATUS), L"読み込み対象ファイルの設定がありません");
+}
+
+// Sized 200 x 100 larger, each control follows its edges, the lists sharing the
+// height; closed, the window leaves its box in the program INI.
+TEST_F(MainDialogTest, SizedWindowLaysOutAndIsKept) {
+    const int moves[][5] = {{IDC_LOG_PATH, 0, 0, 200, 0},    {IDC_SAME_TRIP, 200, 0, 200, 0},
+                            {IDC_MAIN_LIST, 0, 0, 200, 50},  {IDC_SUB_LIST, 0, 50, 200, 100},
+                            {IDC_STATUS, 0, 100, 200, 100},  {IDC_EXIT, 200, 100, 200, 100}};
+    RECT before[6], window;
+    for (int i = 0; i < 6; ++i) GetWindowRect(GetDlgItem(dialog_, moves[i][0]), &before[i]);
+    GetWindowRect(dialog_, &window);
+    SetWindowPos(dialog_, nullptr, 0, 0, window.right - window.left + 200, window.bottom - window.top + 100,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    for (int i = 0; i < 6; ++i) {
+        RECT r;
+        GetWindowRect(GetDlgItem(dialog_, moves[i][0]), &r);
+        EXPECT_EQ(std::vector<LONG>({r.left - before[i].left, r.top - before[i].top, r.right - before[i].right, r.bottom - before[i].bottom}),
+                  std::vector<LONG>(moves[i] + 1, moves[i] + 5)) << moves[i][0];
+    }
+    TempDir dir;
+    snprintf(iniPath, sizeof iniPath, "%s", dir.File("Harvo.ini").c_str());
+    DestroyWindow(dialog_);
+    EXPECT_NE(ReadBytes(iniPath).find("WIDTH=" + std::to_string(window.right - window.left + 200)), std::string::npos);
 }
 
 }  // namespace

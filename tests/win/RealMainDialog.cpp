@@ -1,6 +1,7 @@
 #include "tests/win/RealMainDialog.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include "app/MainDialogWin.h"
 #include "platform/TextWin.h"
@@ -32,6 +33,19 @@ void RealMainDialog::SetText(int id, const std::string& shiftJis) {
 }
 
 void RealMainDialog::Command(int id) { SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+void RealMainDialog::Drop(const std::vector<std::string>& shiftJisPaths) {
+    std::wstring names;
+    for (const std::string& path : shiftJisPaths) names += ToWide(path.c_str()) + L'\0';
+    names += L'\0';
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + names.size() * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    files->fWide = TRUE;
+    memcpy(files + 1, names.data(), names.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    SendMessageW(dialog_, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);  // the receiver frees it
+}
 
 int RealMainDialog::RowCount(int list) const {
     return static_cast<int>(SendDlgItemMessageW(dialog_, list, LVM_GETITEMCOUNT, 0, 0));

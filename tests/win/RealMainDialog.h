@@ -20,6 +20,10 @@ public:
     // A button pressed or a menu item chosen; returns once its command has run.
     void Command(int id);
 
+    // Files dragged from the shell and dropped on the dialog: a real HDROP
+    // with wide names, handled before it returns.
+    void Drop(const std::vector<std::string>& shiftJisPaths);
+
     int RowCount(int list) const;
     std::wstring Cell(int list, int row, int column) const;
     void Tick(int list, const std::vector<int>& postNumbers);

@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "resources/resource.h"
+#include "platform/TextWin.h"
 #include "settings/ProgramIni.h"
 #include "tests/support/TestFiles.h"
 #include "tests/win/ModalScript.h"
@@ -146,6 +148,48 @@ TEST_F(SelectionTest, BadRangeIsShownWithoutAQuestion) {
         EXPECT_EQ(Text(IDC_STATUS), c.status);
         EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{3}));
     }
+}
+
+// Each marking command, the last by a dropped check file, then 元に戻す: both
+// lists exactly as before; a second one changes nothing, and the item greys.
+TEST_F(SelectionTest, UndoPutsBackBothListsAfterEachCommand) {
+    const std::string ours = dir_.File("ours.chk"), other = dir_.File("other.chk");
+    WriteBytes(ours, std::string(2000, '\1') + std::string("\x05\0\0\0題名\0", 9));
+    WriteBytes(other, std::string(2000, '\1') + std::string("\x05\0\0\0別題\0", 9));
+    const std::function<void()> commands[] = {[&] { Command(IDC_SAME_TRIP); }, [&] { Command(IDC_SAME_ID); },
+                                              [&] { Command(IDC_REFERENCED); }, [&] { ClearAnswering(IDYES); },
+                                              [&] { dialog_.Drop({ours}); }};
+    const auto greyed = [&] { return GetMenuState(GetMenu(dialog_.hwnd()), IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED; };
+    dialog_.SetText(IDC_RANGE_START, "1");
+    dialog_.SetText(IDC_RANGE_END, "1000");
+    for (const auto& command : commands) {
+        AnswerMessageBox(dialog_.hwnd(), IDC_LOAD, IDYES);  // the marks left by the last round go
+        EXPECT_TRUE(greyed()) << "after a load";
+        Tick(IDC_MAIN_LIST, {1, 2});
+        Tick(IDC_SUB_LIST, {2});
+        const Posts main = Ticked(IDC_MAIN_LIST), sub = Ticked(IDC_SUB_LIST);
+        command();
+        EXPECT_NE(Ticked(IDC_MAIN_LIST).size() + Ticked(IDC_SUB_LIST).size(), main.size() + sub.size());
+        EXPECT_FALSE(greyed());
+        Command(IDM_UNDO);
+        EXPECT_EQ(Ticked(IDC_MAIN_LIST), main);
+        EXPECT_EQ(Ticked(IDC_SUB_LIST), sub);
+        EXPECT_EQ(Text(IDC_STATUS), L"元に戻しました");
+        EXPECT_TRUE(greyed());
+        Tick(IDC_SUB_LIST, {5});
+        Command(IDM_UNDO);
+        EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{2, 5})) << "one step only";
+    }
+    dialog_.Drop({other});
+    EXPECT_EQ(Text(IDC_STATUS), L"チェックファイル読み込みエラー：対象ファイルが違います。");
+    // Of several files the first counts; a folder is refused and changes nothing.
+    const std::string log = dir_.File("別 スレ.dat");
+    WriteBytes(log, "名無し<><>2009/01/01 ID:X<>一<>別\n");
+    dialog_.Drop({dir_.path(), log});
+    EXPECT_EQ(Text(IDC_STATUS), L"チェックファイル読み込みエラー：対象ファイルが違います。");
+    AnswerMessageBox(dialog_.hwnd(), [&] { dialog_.Drop({log, ours}); }, IDYES);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    EXPECT_EQ(Text(IDC_LOG_PATH), ToWide(log.c_str()));
 }
 
 }  // namespace
