@@ -179,7 +179,10 @@ int wmain(int argc, wchar_t** argv) {
         const UINT focus = LVIS_FOCUSED | LVIS_SELECTED;
         if (!SetRowStates(dialog, {row}, focus, focus, true)) return 1;
         SendDlgItemMessageW(dialog, IDC_SUB_LIST, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-        PostMessageW(GetDlgItem(dialog, IDC_SUB_LIST), WM_KEYDOWN, VK_RETURN, 1);
+        // The key goes to the list with the focus, through the dialog manager, as a user's would.
+        HWND list = GetDlgItem(dialog, IDC_SUB_LIST);
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
+        PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
         if (!WaitForOpened(dialog)) return 1;
     } else if (verb == L"answer" && argc == 3) {
         HWND opened = WaitForOpened(dialog);

@@ -124,8 +124,9 @@ TEST_F(HarvoProcess, CloseBoxEndsWithCodeZero) {
 
 // Started with a real thread log's quoted path, blanks and Japanese in it: the
 // log is loaded once the window shows. Tab walks the controls in the template's
-// order, Shift+Tab back; Enter and Escape do nothing; Space ticks the row the
-// arrows reach; Ctrl+Z undoes the command after it, except in an edit box.
+// order, Shift+Tab back; Enter and Escape do nothing but for Enter on a row,
+// which shows its post; Space ticks the row the arrows reach; Ctrl+Z undoes
+// the command after it, except in an edit box.
 class HarvoWithThreadLog : public HarvoProcess {
 protected:
     void SetUp() override {
@@ -173,6 +174,11 @@ TEST_F(HarvoWithThreadLog, LoadsThePathNamedAndTakesKeys) {
     for (int i = 0; i < 4; ++i) Keys({VK_DOWN});
     Keys({VK_SPACE});
     ASSERT_EQ(Ticked(), (std::vector<int>{5}));
+    Keys({VK_RETURN});  // Enter on a row shows its post; Escape closes it
+    HWND preview = nullptr;
+    for (DWORD waited = 0; !(preview = FindWindowW(nullptr, L"レス 5")) && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
+    EXPECT_NE(preview, nullptr);
+    Keys({VK_ESCAPE});
     SendMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_SAME_ID, BN_CLICKED), 0);
     EXPECT_EQ(Ticked(), (std::vector<int>{5, 6, 7, 8, 9}));
     SetFocusTo(IDC_OUTPUT_PATH);
