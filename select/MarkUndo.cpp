@@ -10,8 +10,7 @@
 namespace {
 
 struct Marks {
-    int mainImage[MAX_POSTS];
-    int subImage[MAX_POSTS];
+    ListImages images;
     int32_t mainCheck[MAX_POSTS];
     int32_t subCheck[MAX_POSTS];
 };
@@ -20,9 +19,8 @@ Marks before, after, step;  // static: too large for the stack of a command
 bool stepKept = false;
 
 void Take(DialogPort& dialog, Marks& marks) {
+    ReadListImages(dialog, marks.images);
     for (int i = 0; i < MAX_POSTS; ++i) {
-        marks.mainImage[i] = dialog.RowStateImage(IDC_MAIN_LIST, i);
-        marks.subImage[i] = dialog.RowStateImage(IDC_SUB_LIST, i);
         marks.mainCheck[i] = postTable[i].mainCheck;
         marks.subCheck[i] = postTable[i].subCheck;
     }
@@ -53,8 +51,8 @@ void ForgetUndo() { stepKept = false; }
 
 int UndoMarks(DialogPort& dialog) {
     if (!stepKept) return 0;
-    Restore(dialog, IDC_MAIN_LIST, step.mainImage);
-    Restore(dialog, IDC_SUB_LIST, step.subImage);
+    Restore(dialog, IDC_MAIN_LIST, step.images.main);
+    Restore(dialog, IDC_SUB_LIST, step.images.sub);
     for (int i = 0; i < MAX_POSTS; ++i) {
         postTable[i].mainCheck = step.mainCheck[i];
         postTable[i].subCheck = step.subCheck[i];

@@ -98,6 +98,13 @@ int FillMainList(DialogPort& dialog) { return FillList(dialog, IDC_MAIN_LIST, Ma
 
 int FillSubList(DialogPort& dialog) { return FillList(dialog, IDC_SUB_LIST, SubListCell, __LINE__); }
 
+void ReadListImages(DialogPort& dialog, ListImages& images) {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        images.main[i] = dialog.RowStateImage(IDC_MAIN_LIST, i);
+        images.sub[i] = dialog.RowStateImage(IDC_SUB_LIST, i);
+    }
+}
+
 int ReadCheckStates(DialogPort& dialog) {
     if (!FindControl(dialog, IDC_MAIN_LIST, __LINE__) || !FindControl(dialog, IDC_SUB_LIST, __LINE__)) return 0;
     for (int i = 0; i < MAX_POSTS; ++i) {

@@ -28,6 +28,14 @@ int FillMainList(DialogPort& dialog);
 int FillSubList(DialogPort& dialog);
 int ReadCheckStates(DialogPort& dialog);
 
+// The state image of every row of both lists, 0 for a row that does not exist
+// (all 0 before any load).
+struct ListImages {
+    int main[MAX_POSTS];
+    int sub[MAX_POSTS];
+};
+void ReadListImages(DialogPort& dialog, ListImages& images);
+
 // The text of column 1 to 4 of a record's row, cut as the list shows it (at most 1023 bytes).
 void MainListCell(const PostRecord& record, int column, char* out, size_t size);
 void SubListCell(const PostRecord& record, int column, char* out, size_t size);
