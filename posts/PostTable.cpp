@@ -6,4 +6,46 @@
 PostRecord postTable[POST_TABLE_CAPACITY];
 char loadedLogPath[PATH_BUFFER_SIZE];
 
-void ClearPostTable() { memset(postTable, 0, sizeof postTable); }
+namespace {
+
+// Records from this one on hold no text.
+int filled = 0;
+
+struct Text {
+    size_t offset;
+    size_t width;
+};
+
+#define TEXT(field) {offsetof(PostRecord, field), sizeof PostRecord::field}
+const Text TEXTS[] = {TEXT(line),  TEXT(name), TEXT(mail), TEXT(dateId), TEXT(body),
+                      TEXT(title), TEXT(kote), TEXT(trip), TEXT(date),   TEXT(id)};
+#undef TEXT
+
+}  // namespace
+
+void ClearPostTable() {
+    memset(postTable, 0, sizeof postTable);
+    filled = 0;
+}
+
+void SetPostText(char* field, size_t width, const char* text, size_t length) {
+    const size_t n = length < width ? length : width - 1;
+    const size_t old = strnlen(field, width);
+    memcpy(field, text, n);
+    // Behind an old text no longer than n the field is zero already.
+    if (old > n) memset(field + n, 0, old - n);
+}
+
+void KeepPosts(int count) {
+    for (int i = count; i < filled; ++i) {
+        char* record = reinterpret_cast<char*>(&postTable[i]);
+        for (const Text& t : TEXTS) memset(record + t.offset, 0, strnlen(record + t.offset, t.width));
+        postTable[i].number = 0;
+    }
+    // Any command may have written mark fields, of up to all MAX_POSTS rows.
+    for (int i = count; i < POST_TABLE_CAPACITY; ++i) {
+        PostRecord& r = postTable[i];
+        r.mainCheck = r.subCheck = r.idGroup = 0;
+    }
+    filled = count;
+}

@@ -13,8 +13,15 @@
 //   row it reads and subCheck of each post it ticks in the sub list;
 // - the same-trip and same-ID selections tick rows only, and a load clears
 //   the fields with the rest of the table.
+//
+// Texts: behind every text there are only zeros, up to its field's end. A
+// load relies on it: it overwrites the texts of the records the last load
+// filled and zeroes what their old texts leave, not the whole 15 MB table.
+// SetPostText keeps it so; texts written any other way (tests, benchmarks)
+// need ClearPostTable before the next load.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/Platform.h"
@@ -43,5 +50,19 @@ struct PostRecord {
 extern PostRecord postTable[POST_TABLE_CAPACITY];
 extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
 
-// Zeroes every record (a load does this before it reads).
+// Zeroes every record.
 void ClearPostTable();
+
+// Writes text, cut to width - 1 bytes, into a field of the table and zeroes
+// what the field's old text leaves behind it.
+void SetPostText(char* field, size_t width, const char* text, size_t length);
+
+template <size_t N>
+void SetPostText(char (&field)[N], const char* text, size_t length) {
+    SetPostText(field, N, text, length);
+}
+
+// A load has given records 0 to count - 1 their texts, numbers and zero
+// marks with SetPostText: zeroes every record from count on (the texts of
+// those an earlier load filled, number and mark fields of all).
+void KeepPosts(int count);

@@ -19,25 +19,11 @@ const size_t CHUNK_SIZE = 64 * 1024;
 const int FIELD_COUNT = 5;
 const char SEPARATOR[] = "<>";
 
-// Writes text, cut to width - 1 bytes, into a field and zeroes the rest of it.
-// Kept out of line: inlined with a known width, GCC copies with "rep movsq",
-// several times slower than the C library's memcpy.
-__attribute__((noinline)) void SetField(char* field, size_t width, const char* text, size_t length) {
-    const size_t n = length < width ? length : width - 1;
-    memcpy(field, text, n);
-    memset(field + n, 0, width - n);
-}
-
-template <size_t N>
-void SetField(char (&field)[N], const char* text, size_t length) {
-    SetField(field, N, text, length);
-}
-
-// SplitPostLine given the line's length. Every byte of the record is written
-// once: each field gets its text and zeros behind it.
+// SplitPostLine given the line's length, into a record of the table: only
+// the texts are written, and zeros where an old text was longer.
 void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
     record->number = index;
-    SetField(record->line, line, length);
+    SetPostText(record->line, line, length);
 
     struct Field {
         char* text;
@@ -54,16 +40,20 @@ void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
     for (; found < FIELD_COUNT; ++found) {
         const char* separator = strstr(start, SEPARATOR);
         if (!separator) break;
-        SetField(fields[found].text, fields[found].width, start, separator - start);
+        SetPostText(fields[found].text, fields[found].width, start, separator - start);
         start = separator + 2;
     }
     // The first line carries the thread's title behind its fourth separator.
     if (index == 0 && found == 4) {
-        SetField(record->title, start, line + length - start);
+        SetPostText(record->title, start, line + length - start);
         found = FIELD_COUNT;
     }
-    for (int k = found; k < FIELD_COUNT; ++k) SetField(fields[k].text, fields[k].width, "", 0);
-    memset(record->kote, 0, sizeof *record - offsetof(PostRecord, kote));
+    for (int k = found; k < FIELD_COUNT; ++k) SetPostText(fields[k].text, fields[k].width, "", 0);
+    SetPostText(record->kote, "", 0);
+    SetPostText(record->trip, "", 0);
+    SetPostText(record->date, "", 0);
+    SetPostText(record->id, "", 0);
+    record->mainCheck = record->subCheck = record->idGroup = 0;
 
     if (record->title[0] != '\0') ScrivEx(2, 0, LOG_TITLE, record->title);
     ScrivEx(2, 0, record->name, nullptr);
@@ -153,6 +143,10 @@ private:
         length_ = 0;
     }
 
+public:
+    int Count() const { return count_; }
+
+private:
     size_t length_ = 0;
     int count_ = 0;
     bool skipping_ = false;
@@ -176,9 +170,9 @@ int ReadThreadLog(const char* path) {
         ScrivEx(0, plat::GetLastErrorCode(), LOG_FOPEN, LOG_OPEN_FAILED);
         return 0;
     }
-    // Cleared only once the file is open: a file that cannot be opened leaves
-    // the posts as they were, matching the rows and marks the lists still show.
-    ClearPostTable();
+    // Overwritten only once the file is open: a file that cannot be opened
+    // leaves the posts as they were, matching the rows and marks the lists
+    // still show.
     std::vector<char> chunk(CHUNK_SIZE);
     LineCollector collector;
     size_t got;
@@ -187,13 +181,15 @@ int ReadThreadLog(const char* path) {
     }
     const uint32_t code = plat::GetLastErrorCode();  // of a failed read, before the close
     plat::FileClose(file);
+    KeepPosts(collector.Count());
     if (got != plat::READ_FAILED) return 1;
-    ClearPostTable();
+    KeepPosts(0);  // nothing of a thread read part-way stays
     ScrivEx(0, code, LOG_FREAD, LOG_READ_FAILED);
     return READ_LOG_BROKEN;
 }
 
 int SplitPostLine(int index, const char* line, PostRecord* record) {
+    memset(record, 0, sizeof *record);
     SplitLine(index, line, strlen(line), record);
     return 1;
 }
@@ -205,16 +201,16 @@ int SplitNameAndDate() {
 
         const char* idMark = strstr(r.dateId, "ID:");
         if (idMark) {
-            SetField(r.date, r.dateId, idMark - r.dateId);
+            SetPostText(r.date, r.dateId, idMark - r.dateId);
             ScrivEx(2, 0, LOG_DATE, r.date);
             // The ID ends before the byte (a blank) that precedes "BE:", unless
             // "BE:" stands at its first or second byte.
             const char* id = idMark + 3;
             const char* be = strstr(id, "BE:");
-            SetField(r.id, id, be && be - id >= 2 ? be - id - 1 : strlen(id));
+            SetPostText(r.id, id, be && be - id >= 2 ? be - id - 1 : strlen(id));
             ScrivEx(2, 0, LOG_ID, r.id);
         } else {
-            SetField(r.date, r.dateId, strlen(r.dateId));
+            SetPostText(r.date, r.dateId, strlen(r.dateId));
             ScrivEx(2, 0, LOG_DATE, r.date);
             ScrivEx(2, 0, LOG_NO_ID, nullptr);
         }
@@ -222,11 +218,11 @@ int SplitNameAndDate() {
         if (r.name[0] == '\0') continue;
         const char* close = strstr(r.name, "</b>");
         if (!close) continue;
-        SetField(r.kote, r.name, close - r.name);
+        SetPostText(r.kote, r.name, close - r.name);
         const char* trip = close + 4;
         const char* open = strstr(trip, " <b>");
         if (!open) open = strstr(trip, "<b>");
-        if (open) SetField(r.trip, trip, open - trip);
+        if (open) SetPostText(r.trip, trip, open - trip);
         ScrivEx(2, 0, LOG_KOTE, r.kote);
         ScrivEx(2, 0, LOG_TRIP, r.trip);
     }

@@ -5,8 +5,9 @@
 
 const int LINE_BUFFER_SIZE = 10240;  // a line of the file, its line feed taken off, with a terminating zero
 
-// Clears the post table once the file at path is open and fills it, line i
-// into record i, at most MAX_READ_LINES lines. Returns 0 when there is no path
+// Once the file at path is open, fills the post table with it, line i into
+// record i, at most MAX_READ_LINES lines; every record past the last line read
+// is zero afterwards. Returns 0 when there is no path
 // or the file can't be opened (the table is then left as it was),
 // READ_LOG_BROKEN when reading broke off part-way (the table is then left
 // cleared: no thread is shown cut short as if whole), else 1 (an empty path is
