@@ -11,7 +11,7 @@ cmake --preset fuzz-coverage >/dev/null
 cmake --build --preset fuzz-coverage
 out=build/fuzz-coverage
 rm -rf "$out/profiles" && mkdir -p "$out/profiles"
-sources=$(ls platform/*.cpp scriv/*.cpp threadlog/*.cpp select/*.cpp html/*.cpp settings/*.cpp ui/*.cpp |
+sources=$(ls platform/*.cpp posts/*.cpp scriv/*.cpp threadlog/*.cpp select/*.cpp html/*.cpp settings/*.cpp ui/*.cpp |
           grep -v 'Win\.cpp$')
 objects=""
 for t in $targets; do
