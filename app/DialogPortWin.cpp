@@ -11,8 +11,31 @@
 #include "ui/ControlsWin.h"
 
 LRESULT Win32DialogPort::Send(int id, UINT message, WPARAM wParam, LPARAM lParam) {
-    return SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
+    for (const Known& known : known_)
+        if (known.window && known.id == id) return SendMessageW(known.window, message, wParam, lParam);
+    HWND window = GetDlgItem(dialog_, id);
+    if (!window) return SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
+    known_[nextKnown_] = {id, window};
+    nextKnown_ = (nextKnown_ + 1) % 4;
+    return SendMessageW(window, message, wParam, lParam);
 }
+
+namespace {
+
+// A cell's text in UTF-16 for the list, converted on the stack when it fits
+// (a cell is at most 1023 bytes), through ToWide otherwise: the same text.
+template <typename Use>
+void WithWideText(const char* text, Use use) {
+    wchar_t buffer[1024];
+    if (MultiByteToWideChar(SHIFT_JIS_CODE_PAGE, 0, text, -1, buffer, 1024) > 0) {
+        use(buffer);
+        return;
+    }
+    std::wstring wide = ToWide(text);
+    use(&wide[0]);
+}
+
+}  // namespace
 
 bool Win32DialogPort::HasControl(int id) { return FindControl(dialog_, id) != nullptr; }
 
@@ -42,22 +65,24 @@ void Win32DialogPort::InsertListColumn(int id, int column, const char* header, i
 void Win32DialogPort::DeleteAllRows(int id) { Send(id, LVM_DELETEALLITEMS, 0, 0); }
 
 void Win32DialogPort::InsertRow(int id, int row, const char* text) {
-    std::wstring wide = ToWide(text);
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = &wide[0];
-    Send(id, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    WithWideText(text, [&](wchar_t* wide) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.pszText = wide;
+        Send(id, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    });
 }
 
 void Win32DialogPort::SetCell(int id, int row, int column, const char* text) {
-    std::wstring wide = ToWide(text);
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = &wide[0];
-    Send(id, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    WithWideText(text, [&](wchar_t* wide) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT;
+        item.iItem = row;
+        item.iSubItem = column;
+        item.pszText = wide;
+        Send(id, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    });
 }
 
 int Win32DialogPort::RowStateImage(int id, int row) {
@@ -79,10 +104,14 @@ void Win32DialogPort::SetListRedraw(int id, bool on) {
     if (on) InvalidateRect(GetDlgItem(dialog_, id), nullptr, TRUE);
 }
 
+// Clearing the state of every row visits every row, also in a list just
+// filled, where no row is selected or focused: then it is left out.
 void Win32DialogPort::ShowListTop(int id) {
-    LVITEMW item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    Send(id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    if (Send(id, LVM_GETSELECTEDCOUNT, 0, 0) != 0 || Send(id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) != -1) {
+        LVITEMW item = {};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        Send(id, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+    }
     Send(id, LVM_ENSUREVISIBLE, 0, FALSE);
 }
 

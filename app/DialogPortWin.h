@@ -29,4 +29,13 @@ public:
 private:
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);
     HWND dialog_;
+    // The controls looked up last. A port lives for one command, while the
+    // dialog's controls stay; under Wine every GetDlgItem asks the server for
+    // the dialog's children, which made a list's fill cost nine times its rows.
+    struct Known {
+        int id;
+        HWND window;
+    };
+    Known known_[4] = {};
+    int nextKnown_ = 0;
 };
