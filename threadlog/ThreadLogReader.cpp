@@ -1,5 +1,6 @@
 #include "threadlog/ThreadLogReader.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -38,6 +39,18 @@ const char* FindSeparator(const char* start, const char* end) {
     for (; end - start >= 2; ++start)
         if (start[0] == SEPARATOR[0] && start[1] == SEPARATOR[1]) return start;
     return nullptr;
+}
+
+// LOG_LINE_NUMBER for a post number from 1 to MAX_READ_LINES. The texts are
+// made once: every line logs one, and most loads write no debug record.
+const char* LineNumberText(int number) {
+    using Text = std::array<char, 32>;
+    static const std::vector<Text> texts = [] {
+        std::vector<Text> made(MAX_READ_LINES);
+        for (int i = 0; i < MAX_READ_LINES; ++i) snprintf(made[i].data(), made[i].size(), LOG_LINE_NUMBER, i + 1);
+        return made;
+    }();
+    return texts[number - 1].data();
 }
 
 // SplitPostLine given the line and its length, which holds no NUL byte, into
@@ -136,9 +149,7 @@ private:
 
     // A line feed: splits the line into its record. False after the last line wanted.
     bool EndLine(const char* line, size_t length) {
-        char number[32];
-        snprintf(number, sizeof number, LOG_LINE_NUMBER, count_ + 1);
-        ScrivEx(2, 0, LOG_LINE_RULE, number);
+        ScrivEx(2, 0, LOG_LINE_RULE, LineNumberText(count_ + 1));
         SplitLine(count_, line, length, &postTable[count_]);
         ++count_;
         skipping_ = false;
