@@ -1,7 +1,7 @@
 #include "html/HtmlPage.h"
 
 #include <cctype>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <cstring>
 
@@ -27,8 +27,8 @@ bool HtmlPage::Open(const char* path) {
 
 HtmlPage& HtmlPage::operator<<(int number) {
     char digits[16];
-    snprintf(digits, sizeof digits, "%d", number);
-    return *this << std::string_view(digits);
+    const char* end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return *this << std::string_view(digits, end - digits);
 }
 
 void HtmlPage::WriteOut(bool last) {

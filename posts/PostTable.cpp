@@ -30,10 +30,10 @@ void ClearPostTable() {
 
 void SetPostText(char* field, size_t width, const char* text, size_t length) {
     const size_t n = length < width ? length : width - 1;
-    const size_t old = strnlen(field, width);
     memcpy(field, text, n);
-    // Behind an old text no longer than n the field is zero already.
-    if (old > n) memset(field + n, 0, old - n);
+    // Behind an old text no longer than n the field is zero already; a
+    // longer one still has a byte at n.
+    if (field[n] != '\0') memset(field + n, 0, strnlen(field + n, width - n));
 }
 
 void KeepPosts(int count) {

@@ -1,4 +1,5 @@
 // Appending to the log file: one opening per piece, line ends as CR LF.
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/Platform.h"
@@ -17,9 +18,11 @@ bool AppendToLog(const std::string& text) {
     // Written as a text-mode stream writes it, so every build puts the same bytes on disk.
     std::string bytes;
     bytes.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
+    for (size_t at = 0; at < text.size();) {
+        const size_t lineEnd = std::min(text.find('\n', at), text.size());
+        bytes.append(text, at, lineEnd - at);
+        if (lineEnd < text.size()) bytes += "\r\n";
+        at = lineEnd + 1;
     }
     plat::File* f = plat::FileOpen(path, plat::FileMode::Append);
     if (!f) return false;

@@ -1,5 +1,6 @@
 #include "threadlog/ThreadLogReader.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -19,8 +20,42 @@ const size_t CHUNK_SIZE = 64 * 1024;
 const int FIELD_COUNT = 5;
 const char SEPARATOR[] = "<>";
 
-// SplitPostLine given the line's length, into a record of the table: only
-// the texts are written, and zeros where an old text was longer.
+// Whether a separator starts among the N bytes at p (the byte after them
+// read too). Free of branches, so that the compiler checks many bytes at once.
+template <int N>
+bool BlockHoldsSeparator(const char* p) {
+    unsigned char found = 0;
+    for (int k = 0; k < N; ++k)
+        found |= static_cast<unsigned char>((p[k] == SEPARATOR[0]) & (p[k + 1] == SEPARATOR[1]));
+    return found != 0;
+}
+
+// The first separator from start on, before end; null when there is none.
+// A body of several KB is passed in long blocks, the block that holds the
+// separator in short ones, then byte by byte.
+const char* FindSeparator(const char* start, const char* end) {
+    while (end - start > 256 && !BlockHoldsSeparator<256>(start)) start += 256;
+    while (end - start > 16 && !BlockHoldsSeparator<16>(start)) start += 16;
+    for (; end - start >= 2; ++start)
+        if (start[0] == SEPARATOR[0] && start[1] == SEPARATOR[1]) return start;
+    return nullptr;
+}
+
+// LOG_LINE_NUMBER for a post number from 1 to MAX_READ_LINES. The texts are
+// made once: every line logs one, and most loads write no debug record.
+const char* LineNumberText(int number) {
+    using Text = std::array<char, 32>;
+    static const std::vector<Text> texts = [] {
+        std::vector<Text> made(MAX_READ_LINES);
+        for (int i = 0; i < MAX_READ_LINES; ++i) snprintf(made[i].data(), made[i].size(), LOG_LINE_NUMBER, i + 1);
+        return made;
+    }();
+    return texts[number - 1].data();
+}
+
+// SplitPostLine given the line and its length, which holds no NUL byte, into
+// a record of the table: only the texts are written, and zeros where an old
+// text was longer.
 void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
     record->number = index;
     SetPostText(record->line, line, length);
@@ -36,16 +71,17 @@ void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
                                        {record->title, sizeof record->title}};
     // A field is taken only when the separator that ends it is there.
     const char* start = line;
+    const char* end = line + length;
     int found = 0;
     for (; found < FIELD_COUNT; ++found) {
-        const char* separator = strstr(start, SEPARATOR);
+        const char* separator = FindSeparator(start, end);
         if (!separator) break;
         SetPostText(fields[found].text, fields[found].width, start, separator - start);
         start = separator + 2;
     }
     // The first line carries the thread's title behind its fourth separator.
     if (index == 0 && found == 4) {
-        SetPostText(record->title, start, line + length - start);
+        SetPostText(record->title, start, end - start);
         found = FIELD_COUNT;
     }
     for (int k = found; k < FIELD_COUNT; ++k) SetPostText(fields[k].text, fields[k].width, "", 0);
@@ -65,14 +101,13 @@ void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
 // Collects the bytes of a file into lines and splits each into the post table.
 // Equivalent to taking one byte at a time into lineBuffer, but works on runs of
 // bytes: a line that lies whole in one chunk, without NUL bytes and short
-// enough, is split where it stands, and lineBuffer stays clear.
+// enough, is split where it stands, without lineBuffer.
 class LineCollector {
 public:
-    // Takes the next bytes of the file; a line split in place gets a NUL byte
-    // over its line feed. False once no more lines are wanted.
-    bool Take(char* bytes, char* end) {
+    // Takes the next bytes of the file. False once no more lines are wanted.
+    bool Take(const char* bytes, const char* end) {
         while (bytes < end) {
-            char* lineFeed = static_cast<char*>(memchr(bytes, '\n', end - bytes));
+            const char* lineFeed = static_cast<const char*>(memchr(bytes, '\n', end - bytes));
             if (!lineFeed) {
                 Append(bytes, end);
                 return true;
@@ -80,13 +115,12 @@ public:
             const size_t length = lineFeed - bytes;
             bool more;
             if (length_ == 0 && !skipping_ && length < LINE_LIMIT && !memchr(bytes, '\0', length)) {
-                *lineFeed = '\0';
                 more = EndLine(bytes, length);
             } else {
                 Append(bytes, lineFeed);
                 if (length_ == LINE_LIMIT) Overflow();
                 more = EndLine(lineBuffer, length_);
-                Clear();
+                length_ = 0;
             }
             if (!more) return false;
             bytes = lineFeed + 1;
@@ -115,9 +149,7 @@ private:
 
     // A line feed: splits the line into its record. False after the last line wanted.
     bool EndLine(const char* line, size_t length) {
-        char number[32];
-        snprintf(number, sizeof number, LOG_LINE_NUMBER, count_ + 1);
-        ScrivEx(2, 0, LOG_LINE_RULE, number);
+        ScrivEx(2, 0, LOG_LINE_RULE, LineNumberText(count_ + 1));
         SplitLine(count_, line, length, &postTable[count_]);
         ++count_;
         skipping_ = false;
@@ -133,14 +165,8 @@ private:
         char number[32];
         snprintf(number, sizeof number, LOG_SIZE_OVER_LINE, count_ + 1);
         ScrivEx(0, 0, LOG_SIZE_OVER, number);
-        Clear();
-        skipping_ = true;
-    }
-
-    // Bytes past length_ are zero already: the reader zeroes the whole buffer first.
-    void Clear() {
-        memset(lineBuffer, 0, length_);
         length_ = 0;
+        skipping_ = true;
     }
 
 public:
@@ -155,7 +181,6 @@ private:
 }  // namespace
 
 int ReadThreadLog(const char* path) {
-    memset(lineBuffer, 0, sizeof lineBuffer);
     if (!path) {
         ScrivEx(0, 0, LOG_BAD_FILE_NAME, nullptr);
         return 0;
