@@ -6,6 +6,10 @@
 #include <cstring>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "platform/Platform.h"
 #include "scriv/Scriv.h"
 #include "threadlog/ThreadLogTexts.h"
@@ -20,22 +24,27 @@ const size_t CHUNK_SIZE = 64 * 1024;
 const int FIELD_COUNT = 5;
 const char SEPARATOR[] = "<>";
 
-// Whether a separator starts among the N bytes at p (the byte after them
-// read too). Free of branches, so that the compiler checks many bytes at once.
-template <int N>
-bool BlockHoldsSeparator(const char* p) {
-    unsigned char found = 0;
-    for (int k = 0; k < N; ++k)
-        found |= static_cast<unsigned char>((p[k] == SEPARATOR[0]) & (p[k + 1] == SEPARATOR[1]));
-    return found != 0;
-}
-
 // The first separator from start on, before end; null when there is none.
-// A body of several KB is passed in long blocks, the block that holds the
-// separator in short ones, then byte by byte.
+// Bodies of several KB make this the reader's main work: with SSE2 (every
+// x86-64 processor) sixteen places are tried at once, a '<' whose next byte
+// is '>'.
 const char* FindSeparator(const char* start, const char* end) {
-    while (end - start > 256 && !BlockHoldsSeparator<256>(start)) start += 256;
-    while (end - start > 16 && !BlockHoldsSeparator<16>(start)) start += 16;
+#ifdef __SSE2__
+    const __m128i open = _mm_set1_epi8(SEPARATOR[0]), close = _mm_set1_epi8(SEPARATOR[1]);
+    // The places at p to p + 15 that start a separator; reads p[0] to p[16].
+    auto places = [&](const char* p) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
+        return _mm_and_si128(_mm_cmpeq_epi8(here, open), _mm_cmpeq_epi8(next, close));
+    };
+    // Long stretches without one 64 bytes at a time, then 16.
+    while (end - start > 64 &&
+           !_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(places(start), places(start + 16)),
+                                           _mm_or_si128(places(start + 32), places(start + 48)))))
+        start += 64;
+    for (; end - start > 16; start += 16)
+        if (const int found = _mm_movemask_epi8(places(start))) return start + __builtin_ctz(static_cast<unsigned>(found));
+#endif
     for (; end - start >= 2; ++start)
         if (start[0] == SEPARATOR[0] && start[1] == SEPARATOR[1]) return start;
     return nullptr;

@@ -19,6 +19,9 @@ TEST_F(ThreadLogTest, SplitTakesAFieldOnlyWhenItsSeparatorIsThere) {
         {0, "n<>m<>d<>body", {"n", "m", "d", "", ""}},
         {0, "<><><><>", {"", "", "", "", ""}},
         {0, "", {"", "", "", "", ""}},
+        // Separators across the 16- and 64-byte steps of the search, and a '<' at the end.
+        {1, std::string(63, 'n') + "<>" + std::string(13, 'm') + "<>" + std::string(60, '<') + "<>b<><",
+         {std::string(63, 'n'), std::string(13, 'm'), std::string(60, '<'), "b", ""}},
         // Fields are cut to their widths, and a cut field spills into no other.
         {0, std::string(300, 'n') + "<>m<>d<>b<>" + std::string(300, 't'),
          {std::string(255, 'n'), "m", "d", "b", std::string(255, 't')}},
