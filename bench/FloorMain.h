@@ -38,12 +38,12 @@ public:
     }
 };
 
-// The benchmarks' main: 7 repetitions in random order, aggregates only,
+// The benchmarks' main: 15 repetitions in random order, aggregates only,
 // unless the command line says otherwise; then one line per pair:
 // the ratio of the medians, the target, and the spread (cv) of each side.
 inline int RunAgainstFloors(int argc, char** argv, const std::vector<AgainstFloor>& pairs) {
     std::vector<char*> args = {argv[0]};
-    char repetitions[] = "--benchmark_repetitions=7";
+    char repetitions[] = "--benchmark_repetitions=15";
     char aggregates[] = "--benchmark_report_aggregates_only=true";
     char interleaving[] = "--benchmark_enable_random_interleaving=true";
     args.insert(args.end(), {repetitions, aggregates, interleaving});
