@@ -137,6 +137,9 @@ public:
         return true;
     }
 
+    // The lines split so far.
+    int Count() const { return count_; }
+
 private:
     // Bytes of the line being read, none of them a line feed. A NUL byte
     // appends nothing; a byte arriving when the buffer is full drops the line.
@@ -178,10 +181,6 @@ private:
         skipping_ = true;
     }
 
-public:
-    int Count() const { return count_; }
-
-private:
     size_t length_ = 0;
     int count_ = 0;
     bool skipping_ = false;
