@@ -16,11 +16,12 @@
 
 namespace {
 
-// The line being read; only the reader sees it.
-char lineBuffer[LINE_BUFFER_SIZE];
-
 const size_t LINE_LIMIT = LINE_BUFFER_SIZE - 1;  // a line that reaches this many bytes is dropped
 const size_t CHUNK_SIZE = 64 * 1024;
+
+// The bytes read and the line being collected; only the reader sees them.
+char chunk[CHUNK_SIZE];
+char lineBuffer[LINE_BUFFER_SIZE];
 const int FIELD_COUNT = 5;
 const char SEPARATOR[] = "<>";
 
@@ -206,11 +207,10 @@ int ReadThreadLog(const char* path) {
     // Overwritten only once the file is open: a file that cannot be opened
     // leaves the posts as they were, matching the rows and marks the lists
     // still show.
-    std::vector<char> chunk(CHUNK_SIZE);
     LineCollector collector;
     size_t got;
-    while ((got = plat::FileRead(file, chunk.data(), chunk.size())) != 0 && got != plat::READ_FAILED &&
-           collector.Take(chunk.data(), chunk.data() + got)) {
+    while ((got = plat::FileRead(file, chunk, sizeof chunk)) != 0 && got != plat::READ_FAILED &&
+           collector.Take(chunk, chunk + got)) {
     }
     const uint32_t code = plat::GetLastErrorCode();  // of a failed read, before the close
     plat::FileClose(file);

@@ -6,7 +6,7 @@
 #include "ui/SaveBeside.h"
 
 namespace {
-const char EMPTY_POST[] = "<><><><>";
+const char EMPTY_POST[] = "<><><><>\n";
 const char LOG_REWRITE_FAILED[] = "datファイル再書き込み Error：fopen()";
 
 bool Kept(int i) { return i == 0 || postTable[i].mainCheck != 0 || postTable[i].subCheck != 0; }
@@ -16,8 +16,9 @@ bool Kept(int i) { return i == 0 || postTable[i].mainCheck != 0 || postTable[i].
 int RewriteThreadLog(const char* outputPath) {
     SaveBesidePage(outputPath, REWRITTEN_ENDING, LOG_REWRITE_FAILED, __LINE__, [](plat::ReplacingFile& file) {
         for (int i = 0; i < MAX_POSTS; ++i) {
-            const char* line = Kept(i) ? postTable[i].line : EMPTY_POST;
-            if (!file.Write(line, strlen(line)) || !file.Write("\n", 1)) return LOG_REWRITE_FAILED;
+            const bool written = Kept(i) ? file.Write(postTable[i].line, strlen(postTable[i].line)) && file.Write("\n", 1)
+                                         : file.Write(EMPTY_POST, sizeof EMPTY_POST - 1);
+            if (!written) return LOG_REWRITE_FAILED;
         }
         return static_cast<const char*>(nullptr);
     });

@@ -91,7 +91,7 @@ TEST_F(RewriterTest, FailedWriteKeepsTheOldFile) {
     const struct {
         unsigned op;
         int failAt;
-    } cases[] = {{FaultyFiles::Open, 1}, {FaultyFiles::Write, 1500}, {FaultyFiles::Move, 1}};
+    } cases[] = {{FaultyFiles::Open, 1}, {FaultyFiles::Write, 900}, {FaultyFiles::Move, 1}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.op) + " at call " + std::to_string(c.failAt));
         WriteBytes(Rewritten(), "old");
