@@ -9,6 +9,10 @@
 #ifdef __SSE2__
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(HARVO_SSE2_ONLY)
+#include <immintrin.h>
+#define HAS_AVX2_PATH
+#endif
 
 #include "platform/Platform.h"
 #include "scriv/Scriv.h"
@@ -19,36 +23,94 @@ namespace {
 const size_t LINE_LIMIT = LINE_BUFFER_SIZE - 1;  // a line that reaches this many bytes is dropped
 const size_t CHUNK_SIZE = 64 * 1024;
 
-// The bytes read and the line being collected; only the reader sees them.
-char chunk[CHUNK_SIZE];
+// The bytes read, behind the start of a line kept from the chunk before, and
+// the line being collected; only the reader sees them.
+char chunk[LINE_LIMIT + CHUNK_SIZE];
 char lineBuffer[LINE_BUFFER_SIZE];
 const int FIELD_COUNT = 5;
 const char SEPARATOR[] = "<>";
 
-// The first separator from start on, before end; null when there is none.
-// Bodies of several KB make this the reader's main work: with SSE2 (every
-// x86-64 processor) sixteen places are tried at once, a '<' whose next byte
-// is '>'.
-const char* FindSeparator(const char* start, const char* end) {
+// The separators that end a line's fields, the first FIELD_COUNT of them.
+struct Separators {
+    const char* at[FIELD_COUNT];
+    int count = 0;
+};
+
+// Finding the marks of a line is the reader's main work besides copying: its
+// bodies run to several KB. A mark is a line feed, a NUL byte or a separator
+// ('<' whose next byte is '>'). Each NextMark returns the first mark from p
+// on, before end, or end; a '<' in the last byte is none, as its next byte is
+// not known.
+const char* NextMarkPlain(const char* p, const char* end) {
+    for (; p < end; ++p)
+        if (*p == '\n' || *p == '\0' || (*p == SEPARATOR[0] && end - p >= 2 && p[1] == SEPARATOR[1])) return p;
+    return end;
+}
+
+// SSE2, which every x86-64 processor has: sixteen places at once, long
+// stretches 64 bytes at a time.
+const char* NextMarkSse2(const char* p, const char* end) {
 #ifdef __SSE2__
     const __m128i open = _mm_set1_epi8(SEPARATOR[0]), close = _mm_set1_epi8(SEPARATOR[1]);
-    // The places at p to p + 15 that start a separator; reads p[0] to p[16].
-    auto places = [&](const char* p) {
-        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 1));
-        return _mm_and_si128(_mm_cmpeq_epi8(here, open), _mm_cmpeq_epi8(next, close));
+    const __m128i lineFeed = _mm_set1_epi8('\n'), nul = _mm_setzero_si128();
+    // The marks at q to q + 15; reads q[0] to q[16].
+    auto marks = [&](const char* q) {
+        const __m128i here = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + 1));
+        return _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(here, lineFeed), _mm_cmpeq_epi8(here, nul)),
+                            _mm_and_si128(_mm_cmpeq_epi8(here, open), _mm_cmpeq_epi8(next, close)));
     };
-    // Long stretches without one 64 bytes at a time, then 16.
-    while (end - start > 64 &&
-           !_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(places(start), places(start + 16)),
-                                           _mm_or_si128(places(start + 32), places(start + 48)))))
-        start += 64;
-    for (; end - start > 16; start += 16)
-        if (const int found = _mm_movemask_epi8(places(start))) return start + __builtin_ctz(static_cast<unsigned>(found));
+    while (end - p > 64 && !_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(marks(p), marks(p + 16)),
+                                                          _mm_or_si128(marks(p + 32), marks(p + 48)))))
+        p += 64;
+    for (; end - p > 16; p += 16)
+        if (const int found = _mm_movemask_epi8(marks(p))) return p + __builtin_ctz(static_cast<unsigned>(found));
 #endif
-    for (; end - start >= 2; ++start)
-        if (start[0] == SEPARATOR[0] && start[1] == SEPARATOR[1]) return start;
-    return nullptr;
+    return NextMarkPlain(p, end);
+}
+
+#ifdef HAS_AVX2_PATH
+// AVX2, which most processors since 2013 have: 64 places at once.
+__attribute__((target("avx2"))) __m256i Marks32(const char* q) {
+    const __m256i here = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q));
+    const __m256i next = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + 1));
+    const __m256i stops =
+        _mm256_or_si256(_mm256_cmpeq_epi8(here, _mm256_set1_epi8('\n')), _mm256_cmpeq_epi8(here, _mm256_setzero_si256()));
+    return _mm256_or_si256(stops, _mm256_and_si256(_mm256_cmpeq_epi8(here, _mm256_set1_epi8(SEPARATOR[0])),
+                                                   _mm256_cmpeq_epi8(next, _mm256_set1_epi8(SEPARATOR[1]))));
+}
+
+__attribute__((target("avx2"))) const char* NextMarkAvx2(const char* p, const char* end) {
+    for (; end - p > 64; p += 64) {
+        const uint64_t low = static_cast<uint32_t>(_mm256_movemask_epi8(Marks32(p)));
+        const uint64_t high = static_cast<uint32_t>(_mm256_movemask_epi8(Marks32(p + 32)));
+        if (const uint64_t found = low | high << 32) return p + __builtin_ctzll(found);
+    }
+    return NextMarkSse2(p, end);
+}
+
+bool UseAvx2() {
+    static const bool yes = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+    return yes;
+}
+#endif
+
+const char* NextMark(const char* p, const char* end) {
+#ifdef HAS_AVX2_PATH
+    if (UseAvx2()) return NextMarkAvx2(p, end);
+#endif
+    return NextMarkSse2(p, end);
+}
+
+// Finds the separators of the line that starts at p, up to its first line
+// feed or NUL byte or up to end; returns where it stopped.
+const char* ScanLine(const char* p, const char* end, Separators& separators) {
+    separators.count = 0;
+    while ((p = NextMark(p, end)) != end && *p == SEPARATOR[0]) {
+        if (separators.count < FIELD_COUNT) separators.at[separators.count++] = p;
+        p += 2;
+    }
+    return p;
 }
 
 // LOG_LINE_NUMBER for a post number from 1 to MAX_READ_LINES. The texts are
@@ -63,10 +125,10 @@ const char* LineNumberText(int number) {
     return texts[number - 1].data();
 }
 
-// SplitPostLine given the line and its length, which holds no NUL byte, into
-// a record of the table: only the texts are written, and zeros where an old
+// SplitPostLine given the line, its length and its separators, into a
+// record of the table: only the texts are written, and zeros where an old
 // text was longer.
-void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
+void SplitLine(int index, const char* line, size_t length, const Separators& separators, PostRecord* record) {
     record->number = index;
     SetPostText(record->line, line, length);
 
@@ -83,11 +145,9 @@ void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
     const char* start = line;
     const char* end = line + length;
     int found = 0;
-    for (; found < FIELD_COUNT; ++found) {
-        const char* separator = FindSeparator(start, end);
-        if (!separator) break;
-        SetPostText(fields[found].text, fields[found].width, start, separator - start);
-        start = separator + 2;
+    for (; found < separators.count; ++found) {
+        SetPostText(fields[found].text, fields[found].width, start, separators.at[found] - start);
+        start = separators.at[found] + 2;
     }
     // The first line carries the thread's title behind its fourth separator.
     if (index == 0 && found == 4) {
@@ -110,32 +170,41 @@ void SplitLine(int index, const char* line, size_t length, PostRecord* record) {
 
 // Collects the bytes of a file into lines and splits each into the post table.
 // Equivalent to taking one byte at a time into lineBuffer, but works on runs of
-// bytes: a line that lies whole in one chunk, without NUL bytes and short
-// enough, is split where it stands, without lineBuffer.
+// bytes: a line without NUL bytes and short enough is split where it stands,
+// without lineBuffer; when it runs past the bytes read so far, the reader
+// keeps its start in front of the next ones.
 class LineCollector {
 public:
-    // Takes the next bytes of the file. False once no more lines are wanted.
-    bool Take(const char* bytes, const char* end) {
+    // Takes the next bytes of the file. Returns null once no more lines are
+    // wanted, else where the bytes to keep in front of the next ones start
+    // (end for none).
+    const char* Take(const char* bytes, const char* end) {
         while (bytes < end) {
-            const char* lineFeed = static_cast<const char*>(memchr(bytes, '\n', end - bytes));
+            Separators separators;
+            const char* stop = ScanLine(bytes, end, separators);
+            const bool whole = length_ == 0 && !skipping_;  // no part of the line is in lineBuffer
+            if (stop == end && whole && static_cast<size_t>(end - bytes) < LINE_LIMIT) return bytes;
+            const char* lineFeed =
+                stop < end && *stop == '\n' ? stop : static_cast<const char*>(memchr(stop, '\n', end - stop));
             if (!lineFeed) {
                 Append(bytes, end);
-                return true;
+                return end;
             }
             const size_t length = lineFeed - bytes;
             bool more;
-            if (length_ == 0 && !skipping_ && length < LINE_LIMIT && !memchr(bytes, '\0', length)) {
-                more = EndLine(bytes, length);
+            if (whole && length < LINE_LIMIT && stop == lineFeed) {
+                more = EndLine(bytes, length, separators);
             } else {
                 Append(bytes, lineFeed);
                 if (length_ == LINE_LIMIT) Overflow();
-                more = EndLine(lineBuffer, length_);
+                ScanLine(lineBuffer, lineBuffer + length_, separators);
+                more = EndLine(lineBuffer, length_, separators);
                 length_ = 0;
             }
-            if (!more) return false;
+            if (!more) return nullptr;
             bytes = lineFeed + 1;
         }
-        return true;
+        return end;
     }
 
     // The lines split so far.
@@ -161,9 +230,9 @@ private:
     }
 
     // A line feed: splits the line into its record. False after the last line wanted.
-    bool EndLine(const char* line, size_t length) {
+    bool EndLine(const char* line, size_t length, const Separators& separators) {
         ScrivEx(2, 0, LOG_LINE_RULE, LineNumberText(count_ + 1));
-        SplitLine(count_, line, length, &postTable[count_]);
+        SplitLine(count_, line, length, separators, &postTable[count_]);
         ++count_;
         skipping_ = false;
         if (count_ >= MAX_READ_LINES) {
@@ -208,9 +277,12 @@ int ReadThreadLog(const char* path) {
     // leaves the posts as they were, matching the rows and marks the lists
     // still show.
     LineCollector collector;
-    size_t got;
-    while ((got = plat::FileRead(file, chunk, sizeof chunk)) != 0 && got != plat::READ_FAILED &&
-           collector.Take(chunk, chunk + got)) {
+    size_t got, kept = 0;
+    while ((got = plat::FileRead(file, chunk + kept, CHUNK_SIZE)) != 0 && got != plat::READ_FAILED) {
+        const char* keep = collector.Take(chunk, chunk + kept + got);
+        if (!keep) break;
+        kept = chunk + kept + got - keep;
+        memmove(chunk, keep, kept);
     }
     const uint32_t code = plat::GetLastErrorCode();  // of a failed read, before the close
     plat::FileClose(file);
@@ -223,7 +295,10 @@ int ReadThreadLog(const char* path) {
 
 int SplitPostLine(int index, const char* line, PostRecord* record) {
     memset(record, 0, sizeof *record);
-    SplitLine(index, line, strlen(line), record);
+    const size_t length = strlen(line);
+    Separators separators;
+    ScanLine(line, line + length, separators);
+    SplitLine(index, line, length, separators, record);
     return 1;
 }
 

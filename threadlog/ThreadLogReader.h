@@ -15,9 +15,9 @@ const int LINE_BUFFER_SIZE = 10240;  // a line of the file, its line feed taken 
 const int READ_LOG_BROKEN = -1;
 int ReadThreadLog(const char* path);
 
-// Fills record with the zero-terminated line split into number, line, name,
-// mail, dateId, body and title; every other field becomes zero. The line must
-// not lie inside the record. Always returns 1.
+// Fills record with the zero-terminated line, which holds no line feed, split
+// into number, line, name, mail, dateId, body and title; every other field
+// becomes zero. The line must not lie inside the record. Always returns 1.
 int SplitPostLine(int index, const char* line, PostRecord* record);
 
 // Derives date and id from dateId, kote and trip from name, for records 0 to
