@@ -11,17 +11,12 @@ namespace {
 // Records from this one on hold no text.
 int filled = 0;
 
-struct Text {
-    size_t offset;
-    size_t width;
-};
+}  // namespace
 
 #define TEXT(field) {offsetof(PostRecord, field), sizeof PostRecord::field}
-const Text TEXTS[] = {TEXT(line),  TEXT(name), TEXT(mail), TEXT(dateId), TEXT(body),
-                      TEXT(title), TEXT(kote), TEXT(trip), TEXT(date),   TEXT(id)};
+const PostTextField POST_TEXTS[POST_TEXT_COUNT] = {TEXT(line),  TEXT(name), TEXT(mail), TEXT(dateId), TEXT(body),
+                                                   TEXT(title), TEXT(kote), TEXT(trip), TEXT(date),   TEXT(id)};
 #undef TEXT
-
-}  // namespace
 
 void ClearPostTable() {
     memset(postTable, 0, sizeof postTable);
@@ -39,7 +34,7 @@ void SetPostText(char* field, size_t width, const char* text, size_t length) {
 void KeepPosts(int count) {
     for (int i = count; i < filled; ++i) {
         char* record = reinterpret_cast<char*>(&postTable[i]);
-        for (const Text& t : TEXTS) memset(record + t.offset, 0, strnlen(record + t.offset, t.width));
+        for (const PostTextField& t : POST_TEXTS) memset(record + t.offset, 0, strnlen(record + t.offset, t.width));
         postTable[i].number = 0;
     }
     // Any command may have written mark fields, of up to all MAX_POSTS rows.

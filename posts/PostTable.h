@@ -47,6 +47,14 @@ struct PostRecord {
     int32_t idGroup;     // same-ID group of the style-sheet output, 0 for none
 };
 
+// The ten texts of a record: where each lies in it and its width.
+struct PostTextField {
+    size_t offset;
+    size_t width;
+};
+const int POST_TEXT_COUNT = 10;
+extern const PostTextField POST_TEXTS[POST_TEXT_COUNT];
+
 extern PostRecord postTable[POST_TABLE_CAPACITY];
 extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
 

@@ -32,10 +32,11 @@ struct Text {
     size_t width;
 };
 
-std::array<Text, 10> Texts(PostRecord& r) {
-    return {{{r.line, sizeof r.line}, {r.name, sizeof r.name}, {r.mail, sizeof r.mail},
-            {r.dateId, sizeof r.dateId}, {r.body, sizeof r.body}, {r.title, sizeof r.title},
-            {r.kote, sizeof r.kote}, {r.trip, sizeof r.trip}, {r.date, sizeof r.date}, {r.id, sizeof r.id}}};
+std::array<Text, POST_TEXT_COUNT> Texts(PostRecord& r) {
+    std::array<Text, POST_TEXT_COUNT> texts;
+    for (int k = 0; k < POST_TEXT_COUNT; ++k)
+        texts[k] = {reinterpret_cast<char*>(&r) + POST_TEXTS[k].offset, POST_TEXTS[k].width};
+    return texts;
 }
 
 const char ZEROS[sizeof PostRecord::line] = {};
