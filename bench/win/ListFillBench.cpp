@@ -152,16 +152,31 @@ int wmain(int argc, wchar_t** argv) {
     Row mainRow = {"main list, 1000 rows", {}, {}}, subRow = {"sub list, 1000 rows", {}, {}},
         bothRow = {"both lists", {}, {}};
     int differences = 0;
-    // One round unmeasured first, then floor and tool by turns.
+    // One round unmeasured first, then floor and tool by turns; each goes first
+    // in every other round, so that the order favours neither.
     for (int k = -1; k < repetitions; ++k) {
-        Clear(mainList);
-        Clear(subList);
-        const double floorMain = FloorFill(mainList, mainCells), floorSub = FloorFill(subList, subCells);
-        differences += Differences(mainList, mainCells) + Differences(subList, subCells);
-        Clear(mainList);
-        Clear(subList);
-        const double toolMain = ToolFill(dialog, FillMainList), toolSub = ToolFill(dialog, FillSubList);
-        differences += Differences(mainList, mainCells) + Differences(subList, subCells);
+        double floorMain, floorSub, toolMain, toolSub;
+        auto floorRound = [&] {
+            Clear(mainList);
+            Clear(subList);
+            floorMain = FloorFill(mainList, mainCells);
+            floorSub = FloorFill(subList, subCells);
+            differences += Differences(mainList, mainCells) + Differences(subList, subCells);
+        };
+        auto toolRound = [&] {
+            Clear(mainList);
+            Clear(subList);
+            toolMain = ToolFill(dialog, FillMainList);
+            toolSub = ToolFill(dialog, FillSubList);
+            differences += Differences(mainList, mainCells) + Differences(subList, subCells);
+        };
+        if (k % 2 == 0) {
+            floorRound();
+            toolRound();
+        } else {
+            toolRound();
+            floorRound();
+        }
         if (k < 0) continue;
         mainRow.floor.push_back(floorMain);
         mainRow.tool.push_back(toolMain);
