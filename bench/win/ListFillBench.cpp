@@ -156,26 +156,17 @@ int wmain(int argc, wchar_t** argv) {
     // in every other round, so that the order favours neither.
     for (int k = -1; k < repetitions; ++k) {
         double floorMain, floorSub, toolMain, toolSub;
-        auto floorRound = [&] {
+        for (const bool toolNow : {k % 2 != 0, k % 2 == 0}) {
             Clear(mainList);
             Clear(subList);
-            floorMain = FloorFill(mainList, mainCells);
-            floorSub = FloorFill(subList, subCells);
+            if (toolNow) {
+                toolMain = ToolFill(dialog, FillMainList);
+                toolSub = ToolFill(dialog, FillSubList);
+            } else {
+                floorMain = FloorFill(mainList, mainCells);
+                floorSub = FloorFill(subList, subCells);
+            }
             differences += Differences(mainList, mainCells) + Differences(subList, subCells);
-        };
-        auto toolRound = [&] {
-            Clear(mainList);
-            Clear(subList);
-            toolMain = ToolFill(dialog, FillMainList);
-            toolSub = ToolFill(dialog, FillSubList);
-            differences += Differences(mainList, mainCells) + Differences(subList, subCells);
-        };
-        if (k % 2 == 0) {
-            floorRound();
-            toolRound();
-        } else {
-            toolRound();
-            floorRound();
         }
         if (k < 0) continue;
         mainRow.floor.push_back(floorMain);
