@@ -166,7 +166,9 @@ void Shown(const PostRecord& r, std::string& shown) {
 // would make a run of many short lines slow.
 bool Sampled(int i, int count) { return i < 16 || i >= count - 16 || i % 32 == 0; }
 
+// The marks the target gives post i + 1 in the main and the sub list.
 bool Marked(View line, int i) { return line.size() % 2 == 1 || i % 5 == 0; }
+bool SubMarked(int i) { return i % 7 == 3; }
 
 }  // namespace
 
@@ -222,14 +224,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // folder. The marks of records from count on are the load's zeros.
     for (int i = 0; i < count && i < MAX_POSTS; ++i) {
         postTable[i].mainCheck = Marked(lines[i], i);
-        postTable[i].subCheck = i % 7 == 3;
+        postTable[i].subCheck = SubMarked(i);
     }
     FUZZ_CHECK(RewriteThreadLog(PAGE_PATH) == 1);
     FUZZ_CHECK(memfs::files.size() == 2);
     const View rewritten = memfs::files[REWRITTEN_PATH];
     size_t at = 0;
     for (int i = 0; i < MAX_POSTS; ++i) {
-        const bool kept = i == 0 || (i < count && (Marked(lines[i], i) || i % 7 == 3));
+        const bool kept = i == 0 || (i < count && (Marked(lines[i], i) || SubMarked(i)));
         const View line = kept ? postTable[i].line : "<><><><>";
         const size_t end = at + line.size();
         FUZZ_CHECK(end < rewritten.size() && rewritten.compare(at, line.size(), line) == 0 && rewritten[end] == '\n');
