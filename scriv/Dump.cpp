@@ -93,7 +93,7 @@ std::string DumpBlockText(const void* start, uint32_t length) {
 extern "C" {
 
 int ScrivDump(int kind, const void* start, unsigned int length) {
-    if (kind > scrivState.logLevel) return 0;
+    if (!KindLogged(kind)) return 0;
     const uint32_t header = AppendHeader(kind);
     if (header == 0) return 1;
     const std::string block = DumpBlockText(start, length);
@@ -101,7 +101,7 @@ int ScrivDump(int kind, const void* start, unsigned int length) {
 }
 
 int ScrivFree(int kind, const char* format, ...) {
-    if (kind > scrivState.logLevel) return 0;
+    if (!KindLogged(kind)) return 0;
     const uint32_t header = AppendHeader(kind);
     if (header == 0) return 1;
 

@@ -23,8 +23,6 @@ private:
 };
 
 int WriteRecord(int kind, const char* first, const char* second, uint32_t errorCode) {
-    if (kind > scrivState.logLevel) return 0;
-
     char codeLine[64] = "";
     char textLine[600] = "";
     if (errorCode != 0) {
@@ -53,11 +51,14 @@ int WriteRecord(int kind, const char* first, const char* second, uint32_t errorC
 
 }  // namespace
 
+// A record below the level returns at once: it costs its caller no more than
+// the comparison, and leaves the last-error value alone without keeping it.
 extern "C" {
 
 void TermLog(void) {}
 
 int Scriv(int kind, unsigned int errorCode, const char* message, const char* sourceFile, unsigned int line) {
+    if (!KindLogged(kind)) return 0;
     LastErrorKept kept;
     char position[SCRIV_TEXT_LIMIT] = "";
     if (sourceFile) snprintf(position, sizeof position, "%s %u行目 ", sourceFile, line);
@@ -65,11 +66,13 @@ int Scriv(int kind, unsigned int errorCode, const char* message, const char* sou
 }
 
 int ScrivEx(int kind, unsigned int errorCode, const char* first, const char* second) {
+    if (!KindLogged(kind)) return 0;
     LastErrorKept kept;
     return WriteRecord(kind, first, second, errorCode);
 }
 
 int ScrivInt(int kind, unsigned int errorCode, const char* name, int value) {
+    if (!KindLogged(kind)) return 0;
     LastErrorKept kept;
     char text[SCRIV_TEXT_LIMIT];
     if (name)

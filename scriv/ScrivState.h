@@ -23,5 +23,8 @@ struct ScrivState {
 
 extern ScrivState scrivState;
 
+// Whether a record of kind reaches the log at its current level.
+inline bool KindLogged(int kind) { return kind <= scrivState.logLevel; }
+
 // Back to the state of a freshly loaded library (tests).
 void ScrivResetState();
