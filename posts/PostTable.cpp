@@ -20,8 +20,10 @@ const PostTextField POST_TEXTS[POST_TEXT_COUNT] = {TEXT(line),  TEXT(name), TEXT
 
 void ClearPostTable() {
     memset(postTable, 0, sizeof postTable);
-    filled = 0;
+    filled = POST_TABLE_CAPACITY;
 }
+
+int FilledPosts() { return filled; }
 
 void SetPostText(char* field, size_t width, const char* text, size_t length) {
     const size_t n = length < width ? length : width - 1;

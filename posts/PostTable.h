@@ -58,8 +58,12 @@ extern const PostTextField POST_TEXTS[POST_TEXT_COUNT];
 extern PostRecord postTable[POST_TABLE_CAPACITY];
 extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
 
-// Zeroes every record.
+// Zeroes every record. Texts may then be written by hand into any record:
+// until the next load, every record counts as filled.
 void ClearPostTable();
+
+// Records from this one on hold no text.
+int FilledPosts();
 
 // Writes text, cut to width - 1 bytes, into a field of the table and zeroes
 // what the field's old text leaves behind it.

@@ -1,5 +1,6 @@
 #include "threadlog/ThreadLogReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdio>
@@ -303,7 +304,8 @@ int SplitPostLine(int index, const char* line, PostRecord* record) {
 }
 
 int SplitNameAndDate() {
-    for (int i = 0; i < MAX_POSTS; ++i) {
+    const int end = std::min(FilledPosts(), MAX_POSTS);  // past it no record has a dateId
+    for (int i = 0; i < end; ++i) {
         PostRecord& r = postTable[i];
         if (r.dateId[0] == '\0') continue;
 
