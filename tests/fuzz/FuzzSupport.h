@@ -67,8 +67,9 @@ inline bool Flush(plat::File* file) {
     return true;
 }
 inline bool Close(plat::File* file) {
-    Flush(file);
-    delete reinterpret_cast<OpenFile*>(file);
+    auto* f = reinterpret_cast<OpenFile*>(file);
+    if (f->writing) files[f->path] = std::move(f->bytes);
+    delete f;
     return true;
 }
 inline bool Exists(const char* path) { return files.count(path) != 0; }

@@ -77,15 +77,25 @@ bool SameCut(View text, const char* field, size_t width) { return text.substr(0,
 std::vector<View> ExpectedLines(const uint8_t* data, size_t size, std::string& bytes) {
     bytes.resize(size);
     std::vector<View> lines;
-    size_t start = 0, end = 0;
-    for (size_t i = 0; i < size && lines.size() < static_cast<size_t>(MAX_READ_LINES); ++i) {
-        if (data[i] == '\n') {
-            const size_t length = end - start;
-            lines.push_back(length < LINE_BUFFER_SIZE - 1 ? View(bytes.data() + start, length) : View());
-            start = end;
-        } else if (data[i] != '\0' && end - start < LINE_BUFFER_SIZE) {
-            bytes[end++] = static_cast<char>(data[i]);
+    const char* at = reinterpret_cast<const char*>(data);
+    const char* const end = at + size;
+    char* out = bytes.data();
+    while (lines.size() < static_cast<size_t>(MAX_READ_LINES)) {
+        const char* feed = static_cast<const char*>(memchr(at, '\n', end - at));
+        if (!feed) break;
+        char* const start = out;
+        // The line's pieces between NUL bytes, up to LINE_BUFFER_SIZE bytes in all.
+        for (const char* piece = at; piece < feed;) {
+            const char* nul = static_cast<const char*>(memchr(piece, '\0', feed - piece));
+            const char* const pieceEnd = nul ? nul : feed;
+            const size_t n = std::min<size_t>(pieceEnd - piece, LINE_BUFFER_SIZE - (out - start));
+            memcpy(out, piece, n);
+            out += n;
+            piece = pieceEnd + 1;
         }
+        const size_t length = out - start;
+        lines.push_back(length < LINE_BUFFER_SIZE - 1 ? View(start, length) : View());
+        at = feed + 1;
     }
     return lines;
 }
