@@ -77,24 +77,16 @@ bool SameCut(View text, const char* field, size_t width) { return text.substr(0,
 std::vector<View> ExpectedLines(const uint8_t* data, size_t size, std::string& bytes) {
     bytes.resize(size);
     std::vector<View> lines;
-    const char* at = reinterpret_cast<const char*>(data);
-    const char* const end = at + size;
+    const char *at = reinterpret_cast<const char*>(data), *end = at + size;
     char* out = bytes.data();
     while (lines.size() < static_cast<size_t>(MAX_READ_LINES)) {
         const char* feed = static_cast<const char*>(memchr(at, '\n', end - at));
         if (!feed) break;
         char* const start = out;
-        // The line's pieces between NUL bytes, up to LINE_BUFFER_SIZE bytes in all.
-        for (const char* piece = at; piece < feed;) {
-            const char* nul = static_cast<const char*>(memchr(piece, '\0', feed - piece));
-            const char* const pieceEnd = nul ? nul : feed;
-            const size_t n = std::min<size_t>(pieceEnd - piece, LINE_BUFFER_SIZE - (out - start));
-            memcpy(out, piece, n);
-            out += n;
-            piece = pieceEnd + 1;
-        }
-        const size_t length = out - start;
-        lines.push_back(length < LINE_BUFFER_SIZE - 1 ? View(start, length) : View());
+        for (const char* nul; (nul = static_cast<const char*>(memchr(at, '\0', feed - at))); at = nul + 1)
+            out = std::copy(at, nul, out);
+        out = std::copy(at, feed, out);
+        lines.push_back(out - start < LINE_BUFFER_SIZE - 1 ? View(start, out - start) : View());
         at = feed + 1;
     }
     return lines;
