@@ -250,11 +250,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const View rewritten = memfs::files[REWRITTEN_PATH];
     const auto kept = [&](int i) { return i == 0 || (i < count && (Marked(lines[i], i) || SubMarked(i))); };
     // The empty posts between two kept ones are compared in one piece.
-    static const std::string empties = [] {
-        std::string e;
-        for (int i = 0; i < MAX_POSTS; ++i) e += EMPTY_POST;
-        return e;
-    }();
+    static std::string empties;  // MAX_POSTS of them, made once
+    if (empties.empty())
+        for (int i = 0; i < MAX_POSTS; ++i) empties += EMPTY_POST;
     size_t at = 0;
     for (int i = 0; i < MAX_POSTS; ++i) {
         const int from = i;
