@@ -6,11 +6,11 @@
 
 #include "app/DialogPortWin.h"
 #include "app/MainCommands.h"
+#include "app/MainDialogWin.h"
 #include "app/MainLayoutWin.h"
 #include "platform/TextWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
-#include "select/MarkUndo.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void OpenCommandLine(HWND dialog) {
     if (!arguments) return;
     if (count >= 2) {
         Win32DialogPort port(dialog);
-        OpenNamedFile(port, ShiftJisPath(arguments[1]).data());
+        OpenNamedFile(StateOf(dialog)->session, port, ShiftJisPath(arguments[1]).data());
         UpdateUndoItem(dialog);
     }
     LocalFree(arguments);
@@ -48,11 +48,11 @@ static void OpenDroppedFiles(HWND dialog, HDROP drop) {
     const std::vector<char> narrow = ShiftJisPath(path.data());
     const DWORD attributes = GetFileAttributesW(path.data());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        ScrivEx(0, 0, LOG_FOLDER_DROPPED, narrow.data());
+        ScrivEx(SCRIV_ERROR, 0, LOG_FOLDER_DROPPED, narrow.data());
         return;
     }
     Win32DialogPort port(dialog);
-    OpenDroppedFile(port, narrow.data());
+    OpenDroppedFile(StateOf(dialog)->session, port, narrow.data());
     UpdateUndoItem(dialog);
 }
 
@@ -64,22 +64,23 @@ bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message) {
 }
 
 void UpdateUndoItem(HWND dialog) {
-    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (CanUndo() ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (StateOf(dialog)->session.canUndo ? MF_ENABLED : MF_GRAYED));
 }
 
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!StateOf(dialog)) return false;  // messages of the dialog's creation
     switch (message) {
         case WM_DROPFILES:  // the first file counts; a folder is refused with an error record
             OpenDroppedFiles(dialog, reinterpret_cast<HDROP>(wParam));
             return true;
         case WM_SIZE:
-            LayOut(dialog);
+            LayOut(dialog, StateOf(dialog)->layout);
             return true;
         case WM_GETMINMAXINFO:
-            KeepSmallest(reinterpret_cast<MINMAXINFO*>(lParam));
+            KeepSmallest(StateOf(dialog)->layout, reinterpret_cast<MINMAXINFO*>(lParam));
             return true;
         case WM_DESTROY:  // the window's normal box and state, for the next run
-            SavePlacement(dialog);
+            SavePlacement(dialog, StateOf(dialog)->session.iniPath);
             return false;
         default:
             return false;

@@ -43,12 +43,10 @@ void Win32DialogPort::GetText(int id, char* out, size_t size) { GetControlText(d
 
 void Win32DialogPort::SetText(int id, const char* text) { SetControlText(dialog_, id, text); }
 
-uint32_t Win32DialogPort::ListExtendedStyle(int id) {
-    return static_cast<uint32_t>(Send(id, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0));
-}
-
-void Win32DialogPort::SetListExtendedStyle(int id, uint32_t style) {
-    Send(id, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, static_cast<LPARAM>(style));
+// Grid lines and check boxes, added to the styles the list has.
+void Win32DialogPort::ShowAsCheckList(int id) {
+    const DWORD added = LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES;
+    Send(id, LVM_SETEXTENDEDLISTVIEWSTYLE, added, static_cast<LPARAM>(added));
 }
 
 void Win32DialogPort::InsertListColumn(int id, int column, const char* header, int width) {
@@ -85,15 +83,11 @@ void Win32DialogPort::SetCell(int id, int row, int column, const char* text) {
     });
 }
 
-int Win32DialogPort::RowStateImage(int id, int row) {
-    return static_cast<int>((Send(id, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK) &
-                             LVIS_STATEIMAGEMASK) >> 12);
-}
-
-void Win32DialogPort::SetRowStateImage(int id, int row, int image) {
+// A row's check box is its state image: 2 ticked, 1 not.
+void Win32DialogPort::ShowRowTicked(int id, int row, bool ticked) {
     LVITEMW item = {};
     item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(image);
+    item.state = INDEXTOSTATEIMAGEMASK(ticked ? 2 : 1);
     Send(id, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
@@ -130,6 +124,6 @@ bool Win32DialogPort::OpenWithShell(const char* path) {
     return false;
 }
 
-bool Win32DialogPort::ChooseFile(Chooser kind, const char* filter, char* path, size_t size) {
-    return (kind == Chooser::Open ? OpenFileChooser : SaveFileChooser)(dialog_, path, size, filter) != 0;
+bool Win32DialogPort::ChooseFile(Chooser kind, char* path, size_t size) {
+    return RunFileChooser(dialog_, kind, path, size);
 }

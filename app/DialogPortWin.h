@@ -12,18 +12,16 @@ public:
     bool HasControl(int id) override;
     void GetText(int id, char* out, size_t size) override;
     void SetText(int id, const char* text) override;
-    uint32_t ListExtendedStyle(int id) override;
-    void SetListExtendedStyle(int id, uint32_t style) override;
+    void ShowAsCheckList(int id) override;
     void InsertListColumn(int id, int column, const char* header, int width) override;
     void DeleteAllRows(int id) override;
     void InsertRow(int id, int row, const char* text) override;
     void SetCell(int id, int row, int column, const char* text) override;
-    int RowStateImage(int id, int row) override;
-    void SetRowStateImage(int id, int row, int image) override;
+    void ShowRowTicked(int id, int row, bool ticked) override;
     void SetListRedraw(int id, bool on) override;
     void ShowListTop(int id) override;
     bool AskYesNo(const char* text, const char* caption, Icon icon) override;
-    bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) override;
+    bool ChooseFile(Chooser kind, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;
 
 private:

@@ -12,12 +12,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
 
-    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+    MainDialogState state(StaticPostTable());
+    HWND dialog = CreateDialogParamW(instance, MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc,
+                                     reinterpret_cast<LPARAM>(&state));
     if (!dialog) {
         MessageBoxW(nullptr, L"ダイアログ生成失敗", L"エラー", MB_ICONERROR | MB_OK);
         return 0;
     }
-    ShowWindow(dialog, StartShowCommand(showCommand));
+    ShowWindow(dialog, StartShowCommand(state.layout, showCommand));
     UpdateWindow(dialog);
     OpenCommandLine(dialog);
 

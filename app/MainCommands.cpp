@@ -1,5 +1,7 @@
 #include "app/MainCommands.h"
 
+#include <optional>
+
 #include "html/ConvertCommand.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
@@ -20,71 +22,79 @@ namespace {
 // marks it changes, or forgets the step (a load refills the lists).
 enum class Undo { Keep, Record, Forget };
 
+using Handler = void (*)(Session&, DialogPort&);
+
+// Each handler reports in the status line and the log: what it returns is
+// not needed here.
+template <auto command>
+void Run(Session& session, DialogPort& dialog) {
+    command(session, dialog);
+}
+template <auto command>
+void RunWithoutSession(Session&, DialogPort& dialog) {
+    command(dialog);
+}
+
 struct Command {
     int id;
-    int (*handler)(DialogPort&);
+    Handler handler;
     Undo undo;
 };
 
-// The results of the handlers are ignored: each reports in the status line and the log.
 const Command COMMANDS[] = {
-    {IDC_CHOOSE_LOG, ChooseThreadLog, Undo::Keep},
-    {IDC_LOAD, LoadThreadLog, Undo::Forget},
-    {IDC_CHOOSE_OUTPUT, ChooseOutputFile, Undo::Keep},
-    {IDC_CONVERT, ConvertToHtml, Undo::Keep},
-    {IDM_LOAD_CHECK_FILE, LoadCheckFile, Undo::Record},
-    {IDC_SAME_TRIP, SelectSameTrip, Undo::Record},
-    {IDC_SAME_ID, SelectSameId, Undo::Record},
-    {IDC_REFERENCED, ExtractReferencedResponses, Undo::Record},
-    {IDC_CLEAR_RANGE, ClearChecksInRange, Undo::Record},
-    {IDM_UNDO, UndoMarks, Undo::Keep},
+    {IDC_CHOOSE_LOG, RunWithoutSession<ChooseThreadLog>, Undo::Keep},
+    {IDC_LOAD, Run<LoadThreadLog>, Undo::Forget},
+    {IDC_CHOOSE_OUTPUT, RunWithoutSession<ChooseOutputFile>, Undo::Keep},
+    {IDC_CONVERT, Run<ConvertToHtml>, Undo::Keep},
+    {IDM_LOAD_CHECK_FILE, Run<LoadCheckFile>, Undo::Record},
+    {IDC_SAME_TRIP, Run<SelectSameTrip>, Undo::Record},
+    {IDC_SAME_ID, Run<SelectSameId>, Undo::Record},
+    {IDC_REFERENCED, Run<ExtractReferencedResponses>, Undo::Record},
+    {IDC_CLEAR_RANGE, Run<ClearChecksInRange>, Undo::Record},
+    {IDM_UNDO, Run<UndoMarks>, Undo::Keep},
 };
 
 const char LOG_CHECK_FILE_NAMED[] = "起動引数エラー：チェックファイルはスレッドログではありません";
 
-void LoadNamedThreadLog(DialogPort& dialog, const char* path) {
+void LoadNamedThreadLog(Session& session, DialogPort& dialog, const char* path) {
     dialog.SetText(IDC_LOG_PATH, path);
-    RunCommand(dialog, IDC_LOAD);
+    RunCommand(session, dialog, IDC_LOAD);
 }
 
 }  // namespace
 
-int InitMainDialog(DialogPort& dialog) {
-    ProgramIniPath(iniPath, sizeof iniPath);
-    ScrivEx(1, 0, "iniファイルパス", iniPath);
-    SetListStyles(dialog);
-    SetListColumns(dialog);
-    KeepListMarks(dialog);
-    return 1;
+void InitMainDialog(Session& session, DialogPort& dialog) {
+    ProgramIniPath(session.iniPath, sizeof session.iniPath);
+    ScrivEx(SCRIV_TRACE, 0, "iniファイルパス", session.iniPath);
+    SetUpTargetLists(dialog);
+    KeepMarks(session);
 }
 
-bool RunCommand(DialogPort& dialog, int id) {
+bool RunCommand(Session& session, DialogPort& dialog, int id) {
     for (const Command& command : COMMANDS) {
-        if (command.id == id) {
-            if (command.undo == Undo::Record) BeforeMarkCommand(dialog);
-            command.handler(dialog);
-            if (command.undo == Undo::Record) AfterMarkCommand(dialog);
-            if (command.undo == Undo::Forget) ForgetUndo();
-            return true;
-        }
+        if (command.id != id) continue;
+        std::optional<MarkCommandStep> step;
+        if (command.undo == Undo::Record) step.emplace(session);
+        command.handler(session, dialog);
+        if (command.undo == Undo::Forget) session.canUndo = false;
+        return true;
     }
     return false;
 }
 
-void OpenNamedFile(DialogPort& dialog, const char* path) {
+void OpenNamedFile(Session& session, DialogPort& dialog, const char* path) {
     if (IsCheckFilePath(path)) {
-        ScrivEx(0, 0, LOG_CHECK_FILE_NAMED, path);
+        ScrivEx(SCRIV_ERROR, 0, LOG_CHECK_FILE_NAMED, path);
         return;
     }
-    LoadNamedThreadLog(dialog, path);
+    LoadNamedThreadLog(session, dialog, path);
 }
 
-void OpenDroppedFile(DialogPort& dialog, const char* path) {
+void OpenDroppedFile(Session& session, DialogPort& dialog, const char* path) {
     if (!IsCheckFilePath(path)) {
-        LoadNamedThreadLog(dialog, path);
+        LoadNamedThreadLog(session, dialog, path);
         return;
     }
-    BeforeMarkCommand(dialog);
-    LoadCheckFileFrom(dialog, path);
-    AfterMarkCommand(dialog);
+    MarkCommandStep step(session);
+    LoadCheckFileFrom(session, dialog, path);
 }

@@ -41,11 +41,11 @@ int Share(Height share, int height) {
     return share == Height::None ? 0 : share == Height::UpperHalf ? height / 2 : height;
 }
 
-void WriteInt(const IntSetting& setting, int value) {
+void WriteInt(const char* iniPath, const IntSetting& setting, int value) {
     char text[16];
     snprintf(text, sizeof text, "%d", value);
-    if (!WriteIniText(setting.section, setting.key, text))
-        Scriv(0, plat::GetLastErrorCode(), LOG_WRITE_FAILED, SOURCE_HARVO, __LINE__);
+    if (!WriteIniText(iniPath, setting.section, setting.key, text))
+        Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_WRITE_FAILED, SOURCE_HARVO, __LINE__);
 }
 
 }  // namespace
@@ -57,19 +57,19 @@ Box Place(const Box& initial, const Follow& follow, int width, int height) {
             initial.right + follow.right * width, initial.bottom + Share(follow.bottom, height)};
 }
 
-bool ReadPlacement(Placement& placement, int minWidth, int minHeight) {
-    const int left = ReadIniInt(SETTING_WINDOW_LEFT), top = ReadIniInt(SETTING_WINDOW_TOP);
-    const int width = ReadIniInt(SETTING_WINDOW_WIDTH), height = ReadIniInt(SETTING_WINDOW_HEIGHT);
+bool ReadPlacement(const char* iniPath, Placement& placement, int minWidth, int minHeight) {
+    const int left = ReadIniInt(iniPath, SETTING_WINDOW_LEFT), top = ReadIniInt(iniPath, SETTING_WINDOW_TOP);
+    const int width = ReadIniInt(iniPath, SETTING_WINDOW_WIDTH), height = ReadIniInt(iniPath, SETTING_WINDOW_HEIGHT);
     if (width < minWidth || height < minHeight) return false;
-    placement = {{left, top, left + width, top + height}, ReadIniInt(SETTING_WINDOW_MAXIMIZED) == 1};
+    placement = {{left, top, left + width, top + height}, ReadIniInt(iniPath, SETTING_WINDOW_MAXIMIZED) == 1};
     return true;
 }
 
-void WritePlacement(const Placement& placement) {
+void WritePlacement(const char* iniPath, const Placement& placement) {
     const Box& box = placement.box;
-    WriteInt(SETTING_WINDOW_LEFT, box.left);
-    WriteInt(SETTING_WINDOW_TOP, box.top);
-    WriteInt(SETTING_WINDOW_WIDTH, box.right - box.left);
-    WriteInt(SETTING_WINDOW_HEIGHT, box.bottom - box.top);
-    WriteInt(SETTING_WINDOW_MAXIMIZED, placement.maximised ? 1 : 0);
+    WriteInt(iniPath, SETTING_WINDOW_LEFT, box.left);
+    WriteInt(iniPath, SETTING_WINDOW_TOP, box.top);
+    WriteInt(iniPath, SETTING_WINDOW_WIDTH, box.right - box.left);
+    WriteInt(iniPath, SETTING_WINDOW_HEIGHT, box.bottom - box.top);
+    WriteInt(iniPath, SETTING_WINDOW_MAXIMIZED, placement.maximised ? 1 : 0);
 }

@@ -29,6 +29,7 @@ struct Placement {
     Box box;
     bool maximised;
 };
-// False when the INI holds none, or one smaller than minWidth x minHeight.
-bool ReadPlacement(Placement& placement, int minWidth, int minHeight);
-void WritePlacement(const Placement& placement);
+// In the program INI at iniPath. False when it holds none, or one smaller
+// than minWidth x minHeight.
+bool ReadPlacement(const char* iniPath, Placement& placement, int minWidth, int minHeight);
+void WritePlacement(const char* iniPath, const Placement& placement);

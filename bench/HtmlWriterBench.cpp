@@ -24,10 +24,12 @@
 
 namespace {
 
+PostTable& postTable = StaticPostTable();
+
 const size_t PIECE_SIZE = 64 * 1024;  // what a page writes at a time
 
 void FillPostTable() {
-    ClearPostTable();
+    ClearPostTable(postTable);
     snprintf(postTable[0].title, sizeof postTable[0].title, "ベンチマーク用のスレッド Part 1");
     for (int i = 0; i < MAX_POSTS; ++i) {
         PostRecord& r = postTable[i];
@@ -41,12 +43,12 @@ void FillPostTable() {
         snprintf(r.body, sizeof r.body, "%s", body.c_str());
         r.mainCheck = 1;
     }
-    NumberIdGroups(true);
+    NumberIdGroups(postTable, true);
 }
 
-int WriteBodyColour(const char* path) { return WriteBodyColourHtml(path, "#FF0000", 1); }
-int WriteNameColour(const char* path) { return WriteNameColourHtml(path, "#FF0000", 1); }
-int WriteStyleSheet(const char* path) { return WriteStyleSheetHtml(path, {"", 0, true}, 1); }
+int WriteBodyColour(const char* path) { return WriteBodyColourHtml(postTable, path, "#FF0000", 1); }
+int WriteNameColour(const char* path) { return WriteNameColourHtml(postTable, path, "#FF0000", 1); }
+int WriteStyleSheet(const char* path) { return WriteStyleSheetHtml(postTable, path, {"", 0, true}, 1); }
 
 void Writer(benchmark::State& state, int (*write)(const char*), const char* page) {
     InitBenchLog();

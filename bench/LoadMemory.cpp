@@ -27,6 +27,8 @@
 
 namespace {
 
+PostTable& postTable = StaticPostTable();
+
 namespace fs = std::filesystem;
 
 // The peak resident size of this process so far, in kB.
@@ -66,17 +68,17 @@ Measured InChild(Measured (*body)(const char*), const char* argument) {
 }
 
 Measured Baseline(const char*) {
-    ClearPostTable();  // every page of the table written once, as a load does
+    ClearPostTable(postTable);  // every page of the table written once, as a load does
     return {true, 0, PeakKb()};
 }
 
 Measured Load(const char* path) {
     const auto start = std::chrono::steady_clock::now();
     MemoryDialog dialog;
-    if (ReadThreadLog(path) != 1) return {false, 0, PeakKb()};
-    SplitNameAndDate();
-    FillMainList(dialog);
-    FillSubList(dialog);
+    if (ReadThreadLog(postTable, path) != 1) return {false, 0, PeakKb()};
+    SplitNamesAndDateIds(postTable);
+    FillMainList(dialog, postTable);
+    FillSubList(dialog, postTable);
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     return {true, ms, PeakKb()};
 }

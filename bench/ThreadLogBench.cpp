@@ -30,6 +30,8 @@
 
 namespace {
 
+PostTable& postTable = StaticPostTable();
+
 const size_t CHUNK_SIZE = 64 * 1024;  // the reader's
 
 // Lines of close to 10 KB, each below the 10239 bytes at which a line is dropped.
@@ -61,7 +63,7 @@ void ReadThreadLogFile(benchmark::State& state) {
     InitBenchLog();
     const std::string& path = LogFile();
     for (auto _ : state) {
-        if (ReadThreadLog(path.c_str()) != 1) state.SkipWithError("ReadThreadLog failed");
+        if (ReadThreadLog(postTable, path.c_str()) != 1) state.SkipWithError("ReadThreadLog failed");
         benchmark::DoNotOptimize(postTable);
     }
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(FileSize()));
@@ -78,8 +80,8 @@ struct Piece {
 // offsets. Each is found in the file behind the one before it on its line.
 std::vector<Piece> PiecesOfALoad() {
     const std::string& path = LogFile();
-    ClearPostTable();
-    ReadThreadLog(path.c_str());
+    ClearPostTable(postTable);
+    ReadThreadLog(postTable, path.c_str());
     std::string bytes;
     plat::ReadWholeFile(path.c_str(), bytes);
     std::vector<Piece> pieces;
@@ -116,7 +118,7 @@ void CopyPieces(const std::vector<Piece>& pieces, size_t& first, const char* chu
 void ReadFloor(benchmark::State& state) {
     const std::string& path = LogFile();
     const std::vector<Piece> pieces = PiecesOfALoad();
-    std::vector<PostRecord> loaded(postTable, postTable + MAX_READ_LINES);
+    std::vector<PostRecord> loaded(postTable.records, postTable.records + MAX_READ_LINES);
     std::vector<char> chunk(CHUNK_SIZE);
     for (auto _ : state) {
         plat::File* file = plat::FileOpen(path.c_str(), plat::FileMode::Read);
@@ -130,7 +132,7 @@ void ReadFloor(benchmark::State& state) {
         benchmark::DoNotOptimize(postTable);
     }
     // The floor leaves the table as a load does.
-    if (memcmp(loaded.data(), postTable, loaded.size() * sizeof loaded[0]) != 0)
+    if (memcmp(loaded.data(), postTable.records, loaded.size() * sizeof loaded[0]) != 0)
         state.SkipWithError("the floor's table differs from a load's");
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(FileSize()));
 }

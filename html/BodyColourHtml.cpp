@@ -9,9 +9,9 @@ const PageHead BODY_COLOUR_HEAD = {
     "<font size=+1 color=red>", "</font>"};
 }  // namespace
 
-int WriteBodyColourHtml(const char* outputPath, const char* colour, int mailFlag, const PageForm& form) {
+bool WriteBodyColourHtml(const PostTable& posts, const char* outputPath, const char* colour, int mailFlag, const PageForm& form) {
     const bool hasColour = colour && *colour;
-    return WritePage(outputPath, BODY_COLOUR_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
+    return WritePage(posts, outputPath, BODY_COLOUR_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
         const bool coloured = post.mainCheck != 0 && hasColour;
         page << "<dt>" << R"(<a name=")" << n << R"(">)" << " " << n << " " << "</a>" << CRLF;
         if (post.mail[0] == '\0') {

@@ -13,11 +13,9 @@
 #include "select/CheckFile.h"
 #include "settings/FileOpenSave.h"
 #include "settings/ProgramIni.h"
-#include "posts/PostTable.h"
 #include "threadlog/ThreadLogRewriter.h"
 #include "ui/KeptMarks.h"
 #include "ui/SourceNames.h"
-#include "ui/TargetLists.h"
 
 namespace {
 
@@ -39,7 +37,7 @@ const char LOG_OUTPUT_IS_LOG[] = "ERROR:出力ファイルが対象ファイル�
 
 // Whether the file named after the page with ending ("" for the page itself)
 // is the loaded thread log, which a conversion must never overwrite.
-bool IsThreadLog(const char* outputPath, const char* ending) {
+bool IsThreadLog(const char* outputPath, const char* ending, const char* loadedLogPath) {
     char name[PATH_BUFFER_SIZE];
     if (ending[0] && !ReplaceExtension(outputPath, ending, name, sizeof name)) return false;
     return SamePath(ending[0] ? name : outputPath, loadedLogPath);
@@ -51,28 +49,29 @@ std::string OverwriteQuestion(const char* outputPath) {
     return std::string(QUESTION_OVERWRITE) + "\n" + (plat::FullPath(outputPath, full, sizeof full) ? full : outputPath);
 }
 
-int WritePage(const char* outputPath) {
-    const PageOptions options = ReadPageOptions();
+bool WritePageOfMode(Session& session, const char* outputPath) {
+    const PageOptions options = ReadPageOptions(session.iniPath);
+    PostTable& posts = session.posts;
     switch (options.kind) {
         case KIND_STYLE_SHEET:
-            NumberIdGroups(options.styleSheet.groupIds);
-            return WriteStyleSheetHtml(outputPath, options.styleSheet, options.mailFlag, options.form);
+            NumberIdGroups(posts, options.styleSheet.groupIds);
+            return WriteStyleSheetHtml(posts, outputPath, options.styleSheet, options.mailFlag, options.form);
         case KIND_NAME_COLOUR:
-            return WriteNameColourHtml(outputPath, options.nameColour, options.mailFlag, options.form);
+            return WriteNameColourHtml(posts, outputPath, options.nameColour, options.mailFlag, options.form);
         default:
-            return WriteBodyColourHtml(outputPath, options.textColour, options.mailFlag, options.form);
+            return WriteBodyColourHtml(posts, outputPath, options.textColour, options.mailFlag, options.form);
     }
 }
 
 }  // namespace
 
-int ConvertToHtml(DialogPort& dialog) {
+bool ConvertToHtml(Session& session, DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
-    // Before a load the lists have no rows, which read back as marked: there
-    // is nothing to convert, whichever name the box holds.
+    // Before a load there is nothing to convert, whichever name the box holds.
+    const char* loadedLogPath = session.loadedLogPath;
     if (loadedLogPath[0] == '\0') {
-        Scriv(0, 0, LOG_NOTHING_LOADED, SOURCE_HARVO, __LINE__);
-        return 0;
+        Scriv(SCRIV_ERROR, 0, LOG_NOTHING_LOADED, SOURCE_HARVO, __LINE__);
+        return false;
     }
     // Read with room to spare, so that a name too long is refused whole
     // instead of cut into the name of another file.
@@ -81,36 +80,35 @@ int ConvertToHtml(DialogPort& dialog) {
     const bool fits = outputPath[0] ? strlen(outputPath) < PATH_BUFFER_SIZE
                                     : ReplaceExtension(loadedLogPath, PAGE_ENDING, outputPath, PATH_BUFFER_SIZE);
     if (!fits) {
-        ScrivEx(1, 0, LOG_NAME_TOO_LONG, outputPath[0] ? outputPath : loadedLogPath);
+        ScrivEx(SCRIV_TRACE, 0, LOG_NAME_TOO_LONG, outputPath[0] ? outputPath : loadedLogPath);
         dialog.SetText(IDC_STATUS, STATUS_FAILED);
-        return 0;
+        return false;
     }
-    ScrivEx(1, 0, LOG_OUTPUT_FILE, outputPath);
+    ScrivEx(SCRIV_TRACE, 0, LOG_OUTPUT_FILE, outputPath);
 
-    const bool rewrite = ReadIniInt(SETTING_REDAT) == REDAT_ON;
-    if (IsThreadLog(outputPath, "") || IsThreadLog(outputPath, CHECK_FILE_ENDING) ||
-        (rewrite && IsThreadLog(outputPath, REWRITTEN_ENDING))) {
-        ScrivEx(0, 0, LOG_OUTPUT_IS_LOG, loadedLogPath);
+    const bool rewrite = ReadIniInt(session.iniPath, SETTING_REDAT) == REDAT_ON;
+    if (IsThreadLog(outputPath, "", loadedLogPath) || IsThreadLog(outputPath, CHECK_FILE_ENDING, loadedLogPath) ||
+        (rewrite && IsThreadLog(outputPath, REWRITTEN_ENDING, loadedLogPath))) {
+        ScrivEx(SCRIV_ERROR, 0, LOG_OUTPUT_IS_LOG, loadedLogPath);
         dialog.SetText(IDC_STATUS, STATUS_OUTPUT_IS_LOG);
-        return 0;
+        return false;
     }
     if (plat::FileExists(outputPath) &&
         !dialog.AskYesNo(OverwriteQuestion(outputPath).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None)) {
         dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
-        ScrivEx(1, 0, LOG_OVERWRITE_CANCELLED, nullptr);
-        return 0;
+        ScrivEx(SCRIV_TRACE, 0, LOG_OVERWRITE_CANCELLED, nullptr);
+        return false;
     }
-    ReadCheckStates(dialog);
-    if (!WritePage(outputPath)) {
+    if (!WritePageOfMode(session, outputPath)) {
         dialog.SetText(IDC_STATUS, STATUS_FAILED);
-        return 0;
+        return false;
     }
-    KeepListMarks(dialog);
+    KeepMarks(session);
     // Neither follow-up undoes the page: each only logs its failure.
-    SaveCheckFile(outputPath);
-    if (rewrite) RewriteThreadLog(outputPath);
+    SaveCheckFile(session.posts, outputPath);
+    if (rewrite) RewriteThreadLog(session.posts, outputPath);
     dialog.SetText(IDC_STATUS, STATUS_DONE);
-    if (ReadIniInt(SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath))
-        Scriv(0, plat::GetLastErrorCode(), LOG_SHELL_EXECUTE, SOURCE_HARVO, __LINE__);
-    return 1;
+    if (ReadIniInt(session.iniPath, SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath))
+        Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_SHELL_EXECUTE, SOURCE_HARVO, __LINE__);
+    return true;
 }

@@ -21,7 +21,7 @@ const char LOG_WRITE_FAILED[] = "出力ファイル書き込みエラー";
 bool HtmlPage::Open(const char* path) {
     if (path && *path) file_.emplace(path);
     if (file_ && file_->IsOpen()) return true;
-    ScrivEx(1, 0, LOG_FOPEN, LOG_OPEN_FAILED);
+    ScrivEx(SCRIV_TRACE, 0, LOG_FOPEN, LOG_OPEN_FAILED);
     return false;
 }
 
@@ -43,13 +43,13 @@ void HtmlPage::WriteOut(bool last) {
     buffer_.erase(0, taken);
 }
 
-int HtmlPage::Save() {
+bool HtmlPage::Save() {
     // A write, close or move error is a failure too: a page cut short must
     // never be reported as written, nor take the place of the page there.
     WriteOut(true);
-    if (!writeFailed_ && file_->Commit()) return 1;
-    ScrivEx(0, writeFailed_ ? writeError_ : plat::GetLastErrorCode(), LOG_FWRITE, LOG_WRITE_FAILED);
-    return 0;
+    if (!writeFailed_ && file_->Commit()) return true;
+    ScrivEx(SCRIV_ERROR, writeFailed_ ? writeError_ : plat::GetLastErrorCode(), LOG_FWRITE, LOG_WRITE_FAILED);
+    return false;
 }
 
 bool GoesOut(const PostRecord& record) {
@@ -57,7 +57,7 @@ bool GoesOut(const PostRecord& record) {
 }
 
 void PutHead(HtmlPage& page, const PageHead& head, int charset) {
-    const char* title = postTable[0].title;
+    const char* title = page.posts()[0].title;
     const char* declared = charset == CHARSET_SHIFT_JIS ? "Shift_JIS" : charset == CHARSET_UTF8 ? "UTF-8" : nullptr;
     page << (declared ? R"(<html lang="ja">)" : "<html>") << CRLF << "<head>" << CRLF;
     if (declared)
@@ -114,7 +114,7 @@ void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char*
             continue;
         }
         page << std::string_view(rest, at - rest);
-        if (n > 0 && GoesOut(postTable[n - 1]))
+        if (n > 0 && GoesOut(page.posts()[n - 1]))
             page << R"(<a href="#)" << anchorPrefix << n << R"(">)" << shown << "</a>";
         else
             page << shown;

@@ -25,7 +25,10 @@ struct PageForm {
 // table's Shift_JIS goes out unchanged, or each chunk turned into UTF-8.
 class HtmlPage {
 public:
-    explicit HtmlPage(bool utf8 = false) : utf8_(utf8) {}
+    // The page of the thread in posts: its title, and the posts its links may point at.
+    explicit HtmlPage(const PostTable& posts, bool utf8 = false) : posts_(posts), utf8_(utf8) {}
+
+    const PostTable& posts() const { return posts_; }
 
     // Creates the temporary file; false, with the writers' failure record, when it cannot.
     bool Open(const char* path);
@@ -37,9 +40,9 @@ public:
     }
     HtmlPage& operator<<(int number);  // decimal, no padding
 
-    // Writes what is left and moves the page over its path: 1 when done; 0,
-    // with the writers' failure record, when any write, the close or the move failed.
-    int Save();
+    // Writes what is left and moves the page over its path: true when done;
+    // false, with the writers' failure record, when any write, the close or the move failed.
+    bool Save();
 
 private:
     static constexpr size_t CHUNK_SIZE = 64 * 1024;
@@ -47,6 +50,7 @@ private:
     // for the next one, which may hold its trail byte.
     void WriteOut(bool last);
 
+    const PostTable& posts_;
     const bool utf8_;
     std::optional<plat::ReplacingFile> file_;
     std::string buffer_;
@@ -77,12 +81,12 @@ void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char*
 // The shared course of every writer: the head, then putPost(page, record, post
 // number) for each record that goes out, in record order, then the foot, saved.
 template <class PutPost>
-int WritePage(const char* path, const PageHead& head, const PageForm& form, PutPost putPost) {
-    HtmlPage page(form.charset == CHARSET_UTF8);
-    if (!page.Open(path)) return 0;
+bool WritePage(const PostTable& posts, const char* path, const PageHead& head, const PageForm& form, PutPost putPost) {
+    HtmlPage page(posts, form.charset == CHARSET_UTF8);
+    if (!page.Open(path)) return false;
     PutHead(page, head, form.charset);
     for (int i = 0; i < MAX_POSTS; ++i)
-        if (GoesOut(postTable[i])) putPost(page, postTable[i], i + 1);
+        if (GoesOut(posts[i])) putPost(page, posts[i], i + 1);
     PutFoot(page);
     return page.Save();
 }

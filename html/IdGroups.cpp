@@ -5,9 +5,9 @@
 #include "html/HtmlWriters.h"
 #include "posts/PostTable.h"
 
-int NumberIdGroups(bool grouped) {
-    for (int i = 0; i < MAX_POSTS; ++i) postTable[i].idGroup = 0;
-    if (!grouped) return 1;
+void NumberIdGroups(PostTable& posts, bool grouped) {
+    for (int i = 0; i < MAX_POSTS; ++i) posts[i].idGroup = 0;
+    if (!grouped) return;
 
     // Records marked in the main list take the group of the first earlier one
     // with the same ID (posts without an ID share the empty one), or a new
@@ -16,11 +16,10 @@ int NumberIdGroups(bool grouped) {
     // takes part too, though it is never written.
     int next = 1;
     for (int i = 0; i < MAX_POSTS; ++i) {
-        PostRecord& record = postTable[i];
+        PostRecord& record = posts[i];
         if (record.mainCheck == 0) continue;
         for (int j = 0; j < i && record.idGroup == 0; ++j)
-            if (strcmp(postTable[j].id, record.id) == 0) record.idGroup = postTable[j].idGroup;
+            if (strcmp(posts[j].id, record.id) == 0) record.idGroup = posts[j].idGroup;
         if (record.idGroup == 0) record.idGroup = next++;
     }
-    return 1;
 }

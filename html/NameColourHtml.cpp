@@ -9,9 +9,9 @@ const PageHead NAME_COLOUR_HEAD = {
     "<font size=+1 color=red>", "</font>"};
 }  // namespace
 
-int WriteNameColourHtml(const char* outputPath, const char* colour, int mailFlag, const PageForm& form) {
+bool WriteNameColourHtml(const PostTable& posts, const char* outputPath, const char* colour, int mailFlag, const PageForm& form) {
     const bool hasColour = colour && *colour;
-    return WritePage(outputPath, NAME_COLOUR_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
+    return WritePage(posts, outputPath, NAME_COLOUR_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
         page << "<dt>" << R"(<a name="R)" << n << R"(">)" << " " << n << " " << "</a>" << CRLF;
         if (post.mainCheck != 0 && hasColour)
             page << "<font color=" << colour << ">" << "<b>" << post.name << "</b>" << "</font>";

@@ -20,5 +20,6 @@ struct PageOptions {
     PageForm form;                    // "CHARSET" and "LOCAL_LINKS", for every mode
 };
 
-StyleSheetOptions ReadStyleSheetOptions();
-PageOptions ReadPageOptions();
+// From the program INI at iniPath.
+StyleSheetOptions ReadStyleSheetOptions(const char* iniPath);
+PageOptions ReadPageOptions(const char* iniPath);

@@ -29,14 +29,14 @@ void PutClass(HtmlPage& page, const PostRecord& post, const char* target, const 
 
 }  // namespace
 
-int WriteStyleSheetHtml(const char* outputPath, const StyleSheetOptions& options, int mailFlag,
+bool WriteStyleSheetHtml(const PostTable& posts, const char* outputPath, const StyleSheetOptions& options, int mailFlag,
                         const PageForm& form) {
     const char* target = options.targetClass;
     const int tagKind = options.tagKind;
     const bool outer = tagKind != TAG_KIND_INNER;  // classes on <dt> and <dd>
     const bool inner = tagKind != TAG_KIND_OUTER;  // span and div elements
 
-    return WritePage(outputPath, STYLE_SHEET_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
+    return WritePage(posts, outputPath, STYLE_SHEET_HEAD, form, [&](HtmlPage& page, const PostRecord& post, int n) {
         const bool mailShown = mailFlag && post.mail[0] != '\0';
         if (outer) {
             page << "<dt ";

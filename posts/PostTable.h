@@ -1,18 +1,13 @@
-// The post table: one fixed record per line of the loaded thread log.
+// The post table: one fixed record per line of the loaded thread log, and the
+// marks of the work.
 //
 // Record i is line i of the file, post number i + 1 and row i of both target
 // lists. Texts are zero-terminated Shift_JIS of fixed width; longer text is cut.
 //
-// Marks: the marks the user sees live in the rows of the two target lists;
-// mainCheck and subCheck follow them only where a command says so:
-// - the convert command copies every row's mark into both fields
-//   (ReadCheckStates) before it writes the page, the check file or the
-//   reduced thread log, which all read the fields;
-// - the check file load and the range clear set rows and fields together;
-// - the referenced-response extraction sets mainCheck of each marked main
-//   row it reads and subCheck of each post it ticks in the sub list;
-// - the same-trip and same-ID selections tick rows only, and a load clears
-//   the fields with the rest of the table.
+// Marks: mainCheck and subCheck are the marks of the two target lists, the
+// only copy. Every command changes them first and then shows the change in
+// the lists; a tick by hand reaches them through the port's notification
+// (ui/TargetLists). A load zeroes them with the rest of the records.
 //
 // Texts: behind every text there are only zeros, up to its field's end. A
 // load relies on it: it overwrites the texts of the records the last load
@@ -23,8 +18,6 @@
 
 #include <cstddef>
 #include <cstdint>
-
-#include "platform/Platform.h"
 
 const int POST_TABLE_CAPACITY = 1100;  // records a load clears
 const int MAX_READ_LINES = 1002;       // records the reader fills at most
@@ -47,6 +40,18 @@ struct PostRecord {
     int32_t idGroup;     // same-ID group of the style-sheet output, 0 for none
 };
 
+struct PostTable {
+    PostRecord records[POST_TABLE_CAPACITY];
+    int filled;  // records from this one on hold no text
+
+    PostRecord& operator[](int i) { return records[i]; }
+    const PostRecord& operator[](int i) const { return records[i]; }
+};
+
+// The process's one table, zero at start: about 15 MB, too large for any
+// stack, allocated once. The session reaches it; nothing else keeps it.
+PostTable& StaticPostTable();
+
 // The ten texts of a record: where each lies in it and its width.
 struct PostTextField {
     size_t offset;
@@ -55,15 +60,9 @@ struct PostTextField {
 const int POST_TEXT_COUNT = 10;
 extern const PostTextField POST_TEXTS[POST_TEXT_COUNT];
 
-extern PostRecord postTable[POST_TABLE_CAPACITY];
-extern char loadedLogPath[PATH_BUFFER_SIZE];  // the last thread log loaded successfully
-
 // Zeroes every record. Texts may then be written by hand into any record:
 // until the next load, every record counts as filled.
-void ClearPostTable();
-
-// Records from this one on hold no text.
-int FilledPosts();
+void ClearPostTable(PostTable& table);
 
 // Writes text, cut to width - 1 bytes, into a field of the table and zeroes
 // what the field's old text leaves behind it.
@@ -75,6 +74,16 @@ void SetPostText(char (&field)[N], const char* text, size_t length) {
 }
 
 // A load has given records 0 to count - 1 their texts, numbers and zero
-// marks with SetPostText: zeroes every record from count on (the texts of
+// marks with SetPostText: clears every record from count on (the texts of
 // those an earlier load filled, number and mark fields of all).
-void KeepPosts(int count);
+void ClearPostsFrom(PostTable& table, int count);
+
+// The marks of both lists taken out of the table: what the undo step and the
+// kept marks hold.
+struct MarkSet {
+    uint8_t main[MAX_POSTS];
+    uint8_t sub[MAX_POSTS];
+    bool operator==(const MarkSet& other) const;
+    bool operator!=(const MarkSet& other) const { return !(*this == other); }
+};
+void TakeMarks(const PostTable& table, MarkSet& marks);

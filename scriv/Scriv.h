@@ -15,6 +15,10 @@
 extern "C" {
 #endif
 
+/* The record kinds, which are also the levels of the log: a level writes the
+ * kinds up to its own. */
+enum { SCRIV_ERROR = 0, SCRIV_TRACE = 1, SCRIV_DEBUG = 2 };
+
 SCRIV_API int InitLog(const char* iniPath);
 SCRIV_API void TermLog(void);
 SCRIV_API int Scriv(int kind, unsigned int errorCode, const char* message, const char* sourceFile,

@@ -11,7 +11,6 @@
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/FileOpenSave.h"
-#include "posts/PostTable.h"
 #include "ui/KeptMarks.h"
 #include "ui/SaveBeside.h"
 #include "ui/SourceNames.h"
@@ -52,22 +51,22 @@ uint32_t FromLittleEndian(const unsigned char (&bytes)[4]) {
 bool ReadMarks(plat::File* f, const char* path, CheckMarks& marks) {
     if (plat::FileRead(f, marks.main, sizeof marks.main) != sizeof marks.main ||
         plat::FileRead(f, marks.sub, sizeof marks.sub) != sizeof marks.sub) {
-        ScrivEx(1, 0, LOG_READ, path);
+        ScrivEx(SCRIV_TRACE, 0, LOG_READ, path);
         return false;
     }
     unsigned char lengthBytes[4] = {};
     if (plat::FileRead(f, lengthBytes, sizeof lengthBytes) != sizeof lengthBytes) {
-        ScrivInt(1, 0, LOG_READ, static_cast<int>(FromLittleEndian(lengthBytes)));
+        ScrivInt(SCRIV_TRACE, 0, LOG_READ, static_cast<int>(FromLittleEndian(lengthBytes)));
         return false;
     }
     const uint32_t length = FromLittleEndian(lengthBytes);
     if (length > sizeof marks.identity) {
-        ScrivEx(1, 0, LOG_SIZE, LOG_SIZE_ERROR);
+        ScrivEx(SCRIV_TRACE, 0, LOG_SIZE, LOG_SIZE_ERROR);
         return false;
     }
     memset(marks.identity, 0, sizeof marks.identity);
     if (length == 0 || plat::FileRead(f, marks.identity, length) != length) {
-        ScrivEx(1, 0, LOG_READ, marks.identity);
+        ScrivEx(SCRIV_TRACE, 0, LOG_READ, marks.identity);
         return false;
     }
     marks.identity[sizeof marks.identity - 1] = '\0';
@@ -78,7 +77,7 @@ bool ReadMarks(plat::File* f, const char* path, CheckMarks& marks) {
 const char* ReadCheckFile(const char* path, CheckMarks& marks) {
     plat::File* f = plat::FileOpen(path, plat::FileMode::Read);
     if (!f) {
-        ScrivEx(1, 0, LOG_OPEN, path);
+        ScrivEx(SCRIV_TRACE, 0, LOG_OPEN, path);
         return STATUS_CANNOT_OPEN;
     }
     const bool good = ReadMarks(f, path, marks);
@@ -86,23 +85,18 @@ const char* ReadCheckFile(const char* path, CheckMarks& marks) {
     return good ? nullptr : STATUS_BAD_DATA;
 }
 
-int ApplyCheckFile(DialogPort& dialog, const char* path);
-
-void SetMarks(DialogPort& dialog, int list, int i, unsigned char mark, int32_t& field) {
-    field = mark != 0;
-    dialog.SetRowStateImage(list, i, mark ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED);
-}
+bool ApplyCheckFile(Session& session, DialogPort& dialog, const char* path);
 
 }  // namespace
 
-int SaveCheckFile(const char* outputPath) {
+void SaveCheckFile(const PostTable& posts, const char* outputPath) {
     CheckMarks marks = {};
     for (int i = 0; i < MAX_POSTS; ++i) {
-        marks.main[i] = postTable[i].mainCheck != 0;
-        marks.sub[i] = postTable[i].subCheck != 0;
+        marks.main[i] = posts[i].mainCheck != 0;
+        marks.sub[i] = posts[i].subCheck != 0;
     }
-    const size_t titleLength = strnlen(postTable[0].title, TITLE_COMPARED);
-    memcpy(marks.identity, postTable[0].title, titleLength);
+    const size_t titleLength = strnlen(posts[0].title, TITLE_COMPARED);
+    memcpy(marks.identity, posts[0].title, titleLength);
     const uint32_t length = static_cast<uint32_t>(titleLength + 1);
     const unsigned char lengthBytes[4] = {static_cast<unsigned char>(length), static_cast<unsigned char>(length >> 8),
                                           static_cast<unsigned char>(length >> 16),
@@ -120,24 +114,23 @@ int SaveCheckFile(const char* outputPath) {
             if (!file.Write(part.data, part.size)) return part.failure;
         return static_cast<const char*>(nullptr);
     });
-    return 1;
 }
 
-int LoadCheckFile(DialogPort& dialog) {
+bool LoadCheckFile(Session& session, DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     char path[PATH_BUFFER_SIZE] = {};
-    if (!dialog.ChooseFile(DialogPort::Chooser::Open, CHECK_FILE_FILTER, path, sizeof path)) {
-        if (plat::GetLastErrorCode() == 0) return 1;  // the user cancelled
+    if (!dialog.ChooseFile(DialogPort::Chooser::CheckFile, path, sizeof path)) {
+        if (plat::GetLastErrorCode() == 0) return true;  // the user cancelled
         LogChooserFailure(SOURCE_HARVO, __LINE__);
         dialog.SetText(IDC_STATUS, STATUS_LOAD_FAILED);
-        return 0;
+        return false;
     }
-    return ApplyCheckFile(dialog, path);
+    return ApplyCheckFile(session, dialog, path);
 }
 
-int LoadCheckFileFrom(DialogPort& dialog, const char* path) {
+bool LoadCheckFileFrom(Session& session, DialogPort& dialog, const char* path) {
     dialog.SetText(IDC_STATUS, "");
-    return ApplyCheckFile(dialog, path);
+    return ApplyCheckFile(session, dialog, path);
 }
 
 bool IsCheckFilePath(const char* path) {
@@ -150,25 +143,27 @@ bool IsCheckFilePath(const char* path) {
 
 namespace {
 
-int ApplyCheckFile(DialogPort& dialog, const char* path) {
+bool ApplyCheckFile(Session& session, DialogPort& dialog, const char* path) {
     CheckMarks marks;
     if (const char* failure = ReadCheckFile(path, marks)) {
         dialog.SetText(IDC_STATUS, (std::string(STATUS_LOAD_FAILED) + failure).c_str());
-        return 0;
+        return false;
     }
-    if (strncmp(marks.identity, postTable[0].title, TITLE_COMPARED) != 0) {
-        ScrivEx(1, 0, LOG_OTHER_THREAD, marks.identity);
+    PostTable& posts = session.posts;
+    if (strncmp(marks.identity, posts[0].title, TITLE_COMPARED) != 0) {
+        ScrivEx(SCRIV_TRACE, 0, LOG_OTHER_THREAD, marks.identity);
         dialog.SetText(IDC_STATUS, STATUS_OTHER_THREAD);
-        return 0;
+        return false;
     }
-    if (!FindControl(dialog, IDC_MAIN_LIST, __LINE__) || !FindControl(dialog, IDC_SUB_LIST, __LINE__)) return 0;
+    if (!RequireControl(dialog, IDC_MAIN_LIST, __LINE__) || !RequireControl(dialog, IDC_SUB_LIST, __LINE__))
+        return false;
     // Every row is set, ticked or cleared: the file's marks replace all others.
     for (int i = 0; i < MAX_POSTS; ++i) {
-        SetMarks(dialog, IDC_MAIN_LIST, i, marks.main[i], postTable[i].mainCheck);
-        SetMarks(dialog, IDC_SUB_LIST, i, marks.sub[i], postTable[i].subCheck);
+        SetAndShowMark(dialog, posts, IDC_MAIN_LIST, i, marks.main[i] != 0);
+        SetAndShowMark(dialog, posts, IDC_SUB_LIST, i, marks.sub[i] != 0);
     }
-    KeepListMarks(dialog);
-    return 1;
+    KeepMarks(session);
+    return true;
 }
 
 }  // namespace

@@ -7,26 +7,26 @@
 // the identity are ignored.
 #pragma once
 
+#include "posts/Session.h"
 #include "ui/DialogPort.h"
 
 const char CHECK_FILE_ENDING[] = ".chk";
 const int CHECK_FILE_MARKS_SIZE = 1000;
 const int CHECK_FILE_IDENTITY_MAX = 256;
 
-// Saves the marks of the post table's mainCheck and subCheck beside outputPath
-// (its extension replaced by ".chk"). Failures are logged only. Returns 1.
-int SaveCheckFile(const char* outputPath);
+// Saves the marks of the table beside outputPath (its extension replaced by
+// ".chk"). Failures are logged only.
+void SaveCheckFile(const PostTable& posts, const char* outputPath);
 
-// Menu IDM_LOAD_CHECK_FILE: restores the marks of both lists and of the post
-// table from a check file the user chooses, when its title is that of the
-// loaded thread.
-// 1 when applied or when the user cancelled, 0 on any failure (the lists and
-// the post table then stay as they were).
-int LoadCheckFile(DialogPort& dialog);
+// Menu IDM_LOAD_CHECK_FILE: restores the marks of both lists from a check
+// file the user chooses, when its title is that of the loaded thread, and
+// keeps them. True when applied or when the user cancelled, false on any
+// failure (the marks then stay as they were).
+bool LoadCheckFile(Session& session, DialogPort& dialog);
 
 // The same for a file the user handed over without the chooser (dropped on
 // the window): the status line is cleared, then the same steps and texts.
-int LoadCheckFileFrom(DialogPort& dialog, const char* path);
+bool LoadCheckFileFrom(Session& session, DialogPort& dialog, const char* path);
 
 // Whether the path names a check file: it ends in ".chk", in any case.
 bool IsCheckFilePath(const char* path);

@@ -1,20 +1,26 @@
-// One step of undo for the marks: both lists' check boxes and the post
-// table's mainCheck and subCheck as they were before the last command that
-// changed them. Hand ticks are not recorded; a load forgets the step.
+// One step of undo for the marks of both lists, as they were before the last
+// command that changed them. Hand ticks are not recorded; a load forgets the step.
 #pragma once
 
+#include "posts/Session.h"
 #include "ui/DialogPort.h"
 
 const char STATUS_UNDONE[] = "元に戻しました";
 
-// Called around a command that sets marks: before it, the marks are taken;
-// after it, when it changed any, they become the step to undo.
-void BeforeMarkCommand(DialogPort& dialog);
-void AfterMarkCommand(DialogPort& dialog);
+// The marks before a mark command; after it, when it changed any, they become
+// the step to undo (a command that changed nothing leaves the earlier step).
+class MarkCommandStep {
+public:
+    explicit MarkCommandStep(Session& session) : session_(session) { TakeMarks(session.posts, before_); }
+    ~MarkCommandStep();
+    MarkCommandStep(const MarkCommandStep&) = delete;
+    MarkCommandStep& operator=(const MarkCommandStep&) = delete;
 
-bool CanUndo();
-void ForgetUndo();
+private:
+    Session& session_;
+    MarkSet before_;
+};
 
-// Menu "元に戻す": puts the marks back and forgets the step; does nothing
-// when there is none. Returns 1 when it restored marks.
-int UndoMarks(DialogPort& dialog);
+// Menu "元に戻す": puts the marks back, shows them and forgets the step; does
+// nothing when there is none. True when it restored marks.
+bool UndoMarks(Session& session, DialogPort& dialog);

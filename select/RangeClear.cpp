@@ -4,7 +4,6 @@
 #include "scriv/Scriv.h"
 #include "select/DecimalNumber.h"
 #include "select/SelectTexts.h"
-#include "posts/PostTable.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -23,33 +22,31 @@ int TypedPostNumber(DialogPort& dialog, int id) {
 
 }  // namespace
 
-int ClearChecksInRange(DialogPort& dialog) {
+void ClearChecksInRange(Session& session, DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     // The start is validated wholly before the end is read.
     const int start = TypedPostNumber(dialog, IDC_RANGE_START);
     if (start == 0) {
         dialog.SetText(IDC_STATUS, STATUS_RANGE_START_ERROR);
-        return 1;
+        return;
     }
     const int end = TypedPostNumber(dialog, IDC_RANGE_END);
     if (end == 0) {
         dialog.SetText(IDC_STATUS, STATUS_RANGE_END_ERROR);
-        return 1;
+        return;
     }
     if (start > end) {
         dialog.SetText(IDC_STATUS, STATUS_RANGE_ERROR);
-        return 1;
+        return;
     }
     if (!dialog.AskYesNo(QUESTION_CLEAR, QUESTION_CLEAR_CAPTION, DialogPort::Icon::None)) {
         dialog.SetText(IDC_STATUS, STATUS_CLEAR_CANCELLED);
-        ScrivEx(1, 0, LOG_CLEAR_CANCELLED, nullptr);
-        return 1;
+        ScrivEx(SCRIV_TRACE, 0, LOG_CLEAR_CANCELLED, nullptr);
+        return;
     }
+    // Every row of the range is shown cleared, whatever it showed.
     for (int row = start - 1; row < end; ++row) {
-        dialog.SetRowStateImage(IDC_MAIN_LIST, row, STATE_IMAGE_UNCHECKED);
-        postTable[row].mainCheck = 0;
-        dialog.SetRowStateImage(IDC_SUB_LIST, row, STATE_IMAGE_UNCHECKED);
-        postTable[row].subCheck = 0;
+        SetAndShowMark(dialog, session.posts, IDC_MAIN_LIST, row, false);
+        SetAndShowMark(dialog, session.posts, IDC_SUB_LIST, row, false);
     }
-    return 1;
 }

@@ -13,9 +13,20 @@
 namespace {
 
 const char TITLE[] = "ファイルを選んでください。";
+
+// Pairs of description and pattern, each zero-terminated, closed by a second zero.
+const char THREAD_LOG_FILTER[] = "dat files {*.dat}\0*.dat\0All files {*.*}\0*.*\0";
+const char PAGE_FILTER[] = "HTML files {*.htm}\0*.htm;*.html\0All files {*.*}\0*.*\0";
+const char CHECK_FILE_FILTER[] = "chk files {*.chk}\0*.chk\0All files {*.*}\0*.*\0";
 static_assert(FNERR_BUFFERTOOSMALL == CHOOSER_NAME_TOO_LONG, "one code for a name too long");
 
-int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool save) {
+}  // namespace
+
+bool RunFileChooser(HWND owner, DialogPort::Chooser kind, char* path, size_t size) {
+    const bool save = kind == DialogPort::Chooser::Page;
+    const char* filter = kind == DialogPort::Chooser::ThreadLog ? THREAD_LOG_FILTER
+                         : save                                 ? PAGE_FILTER
+                                                                : CHECK_FILE_FILTER;
     // The filter's pieces each become wide text; the list keeps its double zero.
     std::wstring wideFilter;
     for (const char* piece = filter; *piece; piece += strlen(piece) + 1) {
@@ -44,7 +55,7 @@ int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool sav
     if (!chosen) {
         // The chooser says itself whether it failed; 0 is a plain cancel.
         SetLastError(CommDlgExtendedError());
-        return 0;
+        return false;
     }
     // The program keeps paths in Shift_JIS. A name with a character that code
     // page lacks would come back as another file's name; and a name of
@@ -55,22 +66,12 @@ int RunChooser(HWND owner, char* path, size_t size, const char* filter, bool sav
         WideCharToMultiByte(SHIFT_JIS_CODE_PAGE, WC_NO_BEST_FIT_CHARS, name.data(), -1, nullptr, 0, nullptr, &lossy);
     if (lossy || bytes <= 0) {
         SetLastError(FNERR_INVALIDFILENAME);
-        return 0;
+        return false;
     }
     if (static_cast<size_t>(bytes) > size) {
         SetLastError(FNERR_BUFFERTOOSMALL);
-        return 0;
+        return false;
     }
     FromWide(name.data(), path, size);
-    return 1;
-}
-
-}  // namespace
-
-int OpenFileChooser(HWND owner, char* path, size_t size, const char* filter) {
-    return RunChooser(owner, path, size, filter, false);
-}
-
-int SaveFileChooser(HWND owner, char* path, size_t size, const char* filter) {
-    return RunChooser(owner, path, size, filter, true);
+    return true;
 }

@@ -6,8 +6,6 @@
 #include "platform/Platform.h"
 #include "platform/Profile.h"
 
-char iniPath[PATH_BUFFER_SIZE];
-
 void ProgramIniPath(char* out, size_t size) {
     char module[PATH_BUFFER_SIZE];
     plat::ModulePath(module, sizeof module);
@@ -16,12 +14,15 @@ void ProgramIniPath(char* out, size_t size) {
     snprintf(out, size, "%s%s%s", parts.drive, parts.dir, "Harvo.ini");
 }
 
-int ReadIniInt(const char* section, const char* key, int def) { return ProfileReadInt(section, key, def, iniPath); }
+int ReadIniInt(const char* iniPath, const char* section, const char* key, int def) {
+    return ProfileReadInt(section, key, def, iniPath);
+}
 
-void ReadIniText(const char* section, const char* key, const char* def, char (&out)[INI_TEXT_SIZE]) {
+void ReadIniText(const char* iniPath, const char* section, const char* key, const char* def,
+                 char (&out)[INI_TEXT_SIZE]) {
     ProfileReadText(section, key, def, out, sizeof out, iniPath);
 }
 
-bool WriteIniText(const char* section, const char* key, const char* value) {
+bool WriteIniText(const char* iniPath, const char* section, const char* key, const char* value) {
     return ProfileWriteText(section, key, value, iniPath);
 }

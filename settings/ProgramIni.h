@@ -9,16 +9,15 @@
 
 const int INI_TEXT_SIZE = 256;  // a text setting holds at most 255 bytes
 
-extern char iniPath[PATH_BUFFER_SIZE];
-
 // The executable's drive and folder followed by "Harvo.ini".
 void ProgramIniPath(char* out, size_t size);
 
 // The three operations on the program INI at iniPath.
-int ReadIniInt(const char* section, const char* key, int def);
-void ReadIniText(const char* section, const char* key, const char* def, char (&out)[INI_TEXT_SIZE]);
+int ReadIniInt(const char* iniPath, const char* section, const char* key, int def);
+void ReadIniText(const char* iniPath, const char* section, const char* key, const char* def,
+                 char (&out)[INI_TEXT_SIZE]);
 // False when the file cannot be written; the last-error value says why.
-bool WriteIniText(const char* section, const char* key, const char* value);
+bool WriteIniText(const char* iniPath, const char* section, const char* key, const char* value);
 
 // Every setting of the program INI, with the default that applies when the
 // file or the key is missing. Which values count as on is each reader's rule.
@@ -68,9 +67,9 @@ const IntSetting INT_SETTINGS[] = {SETTING_KIND,      SETTING_MAIL_OUTPUT, SETTI
                                    SETTING_CHARSET,   SETTING_OPEN_PAGE,   SETTING_LOCAL_LINKS};
 const TextSetting TEXT_SETTINGS[] = {SETTING_TEXT_COLOUR, SETTING_NAME_COLOUR, SETTING_TARGET_TEXT};
 
-inline int ReadIniInt(const IntSetting& setting) {
-    return ReadIniInt(setting.section, setting.key, setting.def);
+inline int ReadIniInt(const char* iniPath, const IntSetting& setting) {
+    return ReadIniInt(iniPath, setting.section, setting.key, setting.def);
 }
-inline void ReadIniText(const TextSetting& setting, char (&out)[INI_TEXT_SIZE]) {
-    ReadIniText(setting.section, setting.key, setting.def, out);
+inline void ReadIniText(const char* iniPath, const TextSetting& setting, char (&out)[INI_TEXT_SIZE]) {
+    ReadIniText(iniPath, setting.section, setting.key, setting.def, out);
 }

@@ -11,20 +11,12 @@
 #include "ui/ControlsWin.h"
 #include "ui/SourceNames.h"
 
-namespace {
-const COLORREF RED = RGB(255, 0, 0);
-const COLORREF BLUE = RGB(0, 0, 255);
-}  // namespace
-
-COLORREF bodyColourSeed = RED;
-COLORREF nameColourSeed = BLUE;
-COLORREF customColours[16];  // black
 BOOL(WINAPI* chooseColour)(CHOOSECOLORW* choice) = ChooseColorW;
 
 namespace {
 
 void LogFailure(const char* message, unsigned line) {
-    Scriv(0, GetLastError(), message, SOURCE_SET_CONFIG, line);
+    Scriv(SCRIV_ERROR, GetLastError(), message, SOURCE_SET_CONFIG, line);
 }
 
 bool IsTicked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
@@ -35,25 +27,18 @@ void Tick(HWND dialog, int id, bool ticked) {
 
 }  // namespace
 
-void ResetColourChoosers() {
-    bodyColourSeed = RED;
-    nameColourSeed = BLUE;
-    for (COLORREF& colour : customColours) colour = 0;
-}
-
-int OpenSettingsDialog(HWND owner) {
-    if (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SETTINGS), owner, SettingsDlgProc, 0) == -1)
+void OpenSettingsDialog(HWND owner, Session& session) {
+    if (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SETTINGS), owner, SettingsDlgProc,
+                        reinterpret_cast<LPARAM>(&session)) == -1)
         LogFailure(LOG_DIALOG_BOX_FAILED, __LINE__);
-    return 1;
 }
 
-int LoadSettingsIntoDialog(HWND dialog) {
-    ProgramIniPath(iniPath, sizeof iniPath);
-    const SettingsForm form = ReadSettingsForm();
+bool LoadSettingsIntoDialog(HWND dialog, const char* iniPath) {
+    const SettingsForm form = ReadSettingsForm(iniPath);
     HWND mode = FindControl(dialog, form.modeButton);
     if (!mode) {
         LogFailure(LOG_GET_DLG_ITEM, __LINE__);
-        return 0;
+        return false;
     }
     SendMessageW(mode, BM_SETCHECK, BST_CHECKED, 0);
     SetControlText(dialog, IDC_SET_BODY_COLOUR, form.bodyColour);
@@ -63,13 +48,13 @@ int LoadSettingsIntoDialog(HWND dialog) {
     Tick(dialog, form.charsetButton, true);
     Tick(dialog, IDC_SET_OPEN_PAGE, form.openPage);
     Tick(dialog, IDC_SET_LOCAL_LINKS, form.localLinks);
-    return 1;
+    return true;
 }
 
-int SaveSettingsFromDialog(HWND dialog) {
+bool SaveSettingsFromDialog(HWND dialog, const char* iniPath) {
     if (!FindControl(dialog, IDC_SET_NAME_MODE)) {
         LogFailure(LOG_GET_DLG_ITEM, __LINE__);
-        return 0;
+        return false;
     }
     SettingsForm form = {};
     // The buttons are exclusive; with none selected the body colour mode is stored.
@@ -85,7 +70,7 @@ int SaveSettingsFromDialog(HWND dialog) {
                                                                    : IDC_SET_CHARSET_NONE;
     form.openPage = IsTicked(dialog, IDC_SET_OPEN_PAGE);
     form.localLinks = IsTicked(dialog, IDC_SET_LOCAL_LINKS);
-    return WriteSettingsForm(form);
+    return WriteSettingsForm(iniPath, form);
 }
 
 // The chooser has no owner, so the settings dialog stays usable while it is
@@ -94,18 +79,18 @@ int SaveSettingsFromDialog(HWND dialog) {
 // would hand it to "ｷｬﾝｾﾙ", where Enter closes the dialog).
 // Whether it failed or was cancelled is the chooser's own error code to say:
 // the thread's last-error value is not 0 after a plain cancel on every system.
-int ChooseColourFor(HWND dialog, int button) {
+bool ChooseColourFor(HWND dialog, int button, ColourChoices& colours) {
     const bool body = button == IDC_SET_CHOOSE_BODY_COLOUR;
-    COLORREF& seed = body ? bodyColourSeed : nameColourSeed;
+    COLORREF& seed = body ? colours.bodySeed : colours.nameSeed;
     HWND pressed = GetDlgItem(dialog, button);
     EnableWindow(pressed, FALSE);
 
     CHOOSECOLORW choice = {};
     choice.lStructSize = sizeof choice;
     choice.rgbResult = seed;
-    choice.lpCustColors = customColours;
+    choice.lpCustColors = colours.custom;
     choice.Flags = CC_RGBINIT;  // compact: the custom colour part stays closed
-    int result = 1;
+    bool result = true;
     if (chooseColour(&choice)) {
         char text[8];
         snprintf(text, sizeof text, COLOUR_TEXT_FORMAT, GetRValue(choice.rgbResult), GetGValue(choice.rgbResult),
@@ -113,8 +98,8 @@ int ChooseColourFor(HWND dialog, int button) {
         SetControlText(dialog, body ? IDC_SET_BODY_COLOUR : IDC_SET_NAME_COLOUR, text);
         seed = choice.rgbResult;
     } else if (const DWORD code = CommDlgExtendedError()) {
-        ScrivEx(0, code, LOG_CHOOSE_COLOR, nullptr);
-        result = 0;
+        ScrivEx(SCRIV_ERROR, code, LOG_CHOOSE_COLOR, nullptr);
+        result = false;
     }
     EnableWindow(pressed, TRUE);
     SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(pressed), TRUE);
@@ -122,22 +107,26 @@ int ChooseColourFor(HWND dialog, int button) {
 }
 
 // Nothing is stored but by "適用" and "OK"; every way of closing ends in WM_CLOSE.
-INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        LoadSettingsIntoDialog(dialog, reinterpret_cast<Session*>(lParam)->iniPath);
+        return TRUE;  // the focus goes to the first tab stop, "ｷｬﾝｾﾙ"
+    }
+    Session* session = reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!session) return FALSE;
     switch (message) {
-        case WM_INITDIALOG:
-            LoadSettingsIntoDialog(dialog);
-            return TRUE;  // the focus goes to the first tab stop, "ｷｬﾝｾﾙ"
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case IDC_SET_CHOOSE_BODY_COLOUR:
                 case IDC_SET_CHOOSE_NAME_COLOUR:
-                    ChooseColourFor(dialog, LOWORD(wParam));
+                    ChooseColourFor(dialog, LOWORD(wParam), session->colours);
                     return TRUE;
                 case IDC_SET_APPLY:
-                    SaveSettingsFromDialog(dialog);
+                    SaveSettingsFromDialog(dialog, session->iniPath);
                     return TRUE;
                 case IDC_SET_OK:
-                    SaveSettingsFromDialog(dialog);
+                    SaveSettingsFromDialog(dialog, session->iniPath);
                     PostMessageW(dialog, WM_CLOSE, 0, 0);
                     return TRUE;
                 case IDCANCEL:

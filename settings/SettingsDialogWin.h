@@ -4,29 +4,26 @@
 #include <windows.h>
 #include <commdlg.h>
 
-// Runs the dialog modally, owned by owner, until it is closed. Returns 1.
-int OpenSettingsDialog(HWND owner);
+#include "posts/Session.h"
 
-// Fills the controls from the program INI, whose path is derived afresh.
-// 0 when the output-mode button is missing (the other controls stay empty).
-int LoadSettingsIntoDialog(HWND dialog);
+// Runs the dialog modally, owned by owner, until it is closed, over the
+// session's program INI and colour choices.
+void OpenSettingsDialog(HWND owner, Session& session);
 
-// Stores the controls into the program INI. 1 when every write succeeded.
-int SaveSettingsFromDialog(HWND dialog);
+// Fills the controls from the program INI at iniPath. False when the
+// output-mode button is missing (the other controls stay empty).
+bool LoadSettingsIntoDialog(HWND dialog, const char* iniPath);
+
+// Stores the controls into the program INI at iniPath. True when every write succeeded.
+bool SaveSettingsFromDialog(HWND dialog, const char* iniPath);
 
 // Opens the colour chooser for button IDC_SET_CHOOSE_BODY_COLOUR or
-// IDC_SET_CHOOSE_NAME_COLOUR and puts the chosen colour into its edit as
-// "#RRGGBB". 1 after a choice or a cancel, 0 when the chooser failed.
-int ChooseColourFor(HWND dialog, int button);
+// IDC_SET_CHOOSE_NAME_COLOUR, starting from the colours of the run, and puts
+// the chosen colour into its edit as "#RRGGBB". False when the chooser failed.
+bool ChooseColourFor(HWND dialog, int button, ColourChoices& colours);
 
+// lParam: the Session the dialog works on.
 INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The colour choosers' memory for the whole run: the colour each button
-// offers first (initially red and blue) and the 16 custom colours.
-extern COLORREF bodyColourSeed;
-extern COLORREF nameColourSeed;
-extern COLORREF customColours[16];
-void ResetColourChoosers();  // back to the start of a run (tests)
 
 // The system's colour chooser in use; tests replace it to make it fail.
 extern BOOL(WINAPI* chooseColour)(CHOOSECOLORW* choice);

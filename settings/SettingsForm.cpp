@@ -10,22 +10,22 @@
 namespace {
 
 // Logs a failed write at once, with the last error of the failing call.
-bool Write(const char* section, const char* key, const char* value, const char* failure) {
-    if (WriteIniText(section, key, value)) return true;
-    ScrivEx(0, plat::GetLastErrorCode(), LOG_WRITE_PROFILE, failure);
+bool Write(const char* iniPath, const char* section, const char* key, const char* value, const char* failure) {
+    if (WriteIniText(iniPath, section, key, value)) return true;
+    ScrivEx(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_WRITE_PROFILE, failure);
     return false;
 }
 
-bool WriteInt(const IntSetting& setting, int value, const char* failure) {
+bool WriteInt(const char* iniPath, const IntSetting& setting, int value, const char* failure) {
     char text[16];
     snprintf(text, sizeof text, "%d", value);
-    return Write(setting.section, setting.key, text, failure);
+    return Write(iniPath, setting.section, setting.key, text, failure);
 }
 
-bool WriteFlag(const IntSetting& setting, bool on, const char* failure) {
+bool WriteFlag(const char* iniPath, const IntSetting& setting, bool on, const char* failure) {
     char text[16];
     snprintf(text, sizeof text, "%u", on ? 1u : 0u);
-    return Write(setting.section, setting.key, text, failure);
+    return Write(iniPath, setting.section, setting.key, text, failure);
 }
 
 }  // namespace
@@ -59,29 +59,29 @@ int CharsetForButton(int button) {
 
 // The check boxes show ticked for exactly 1: a 2 typed by hand shows clear
 // and is stored as 0 at the next save.
-SettingsForm ReadSettingsForm() {
+SettingsForm ReadSettingsForm(const char* iniPath) {
     SettingsForm form = {};
-    form.modeButton = ModeButtonForKind(ReadIniInt(SETTING_KIND));
-    ReadIniText(SETTING_TEXT_COLOUR, form.bodyColour);
-    ReadIniText(SETTING_NAME_COLOUR, form.nameColour);
-    form.rewriteDat = ReadIniInt(SETTING_REDAT) == 1;
-    form.mailOutput = ReadIniInt(SETTING_MAIL_OUTPUT) == 1;
-    form.charsetButton = CharsetButtonForValue(ReadIniInt(SETTING_CHARSET));
-    form.openPage = ReadIniInt(SETTING_OPEN_PAGE) == 1;
-    form.localLinks = ReadIniInt(SETTING_LOCAL_LINKS) == 1;
+    form.modeButton = ModeButtonForKind(ReadIniInt(iniPath, SETTING_KIND));
+    ReadIniText(iniPath, SETTING_TEXT_COLOUR, form.bodyColour);
+    ReadIniText(iniPath, SETTING_NAME_COLOUR, form.nameColour);
+    form.rewriteDat = ReadIniInt(iniPath, SETTING_REDAT) == 1;
+    form.mailOutput = ReadIniInt(iniPath, SETTING_MAIL_OUTPUT) == 1;
+    form.charsetButton = CharsetButtonForValue(ReadIniInt(iniPath, SETTING_CHARSET));
+    form.openPage = ReadIniInt(iniPath, SETTING_OPEN_PAGE) == 1;
+    form.localLinks = ReadIniInt(iniPath, SETTING_LOCAL_LINKS) == 1;
     return form;
 }
 
-int WriteSettingsForm(const SettingsForm& form) {
+bool WriteSettingsForm(const char* iniPath, const SettingsForm& form) {
     const TextSetting& text = SETTING_TEXT_COLOUR;
     const TextSetting& name = SETTING_NAME_COLOUR;
-    bool ok = WriteInt(SETTING_KIND, KindForModeButton(form.modeButton), LOG_KIND_NOT_WRITTEN);
-    ok &= Write(text.section, text.key, form.bodyColour, LOG_TEXT_NOT_WRITTEN);
-    ok &= Write(name.section, name.key, form.nameColour, LOG_NAME_NOT_WRITTEN);
-    ok &= WriteFlag(SETTING_REDAT, form.rewriteDat, LOG_REDAT_NOT_WRITTEN);
-    ok &= WriteFlag(SETTING_MAIL_OUTPUT, form.mailOutput, nullptr);
-    ok &= WriteInt(SETTING_CHARSET, CharsetForButton(form.charsetButton), LOG_CHARSET_NOT_WRITTEN);
-    ok &= WriteFlag(SETTING_OPEN_PAGE, form.openPage, LOG_OPEN_PAGE_NOT_WRITTEN);
-    ok &= WriteFlag(SETTING_LOCAL_LINKS, form.localLinks, LOG_LOCAL_LINKS_NOT_WRITTEN);
-    return ok ? 1 : 0;
+    bool ok = WriteInt(iniPath, SETTING_KIND, KindForModeButton(form.modeButton), LOG_KIND_NOT_WRITTEN);
+    ok &= Write(iniPath, text.section, text.key, form.bodyColour, LOG_TEXT_NOT_WRITTEN);
+    ok &= Write(iniPath, name.section, name.key, form.nameColour, LOG_NAME_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_REDAT, form.rewriteDat, LOG_REDAT_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_MAIL_OUTPUT, form.mailOutput, nullptr);
+    ok &= WriteInt(iniPath, SETTING_CHARSET, CharsetForButton(form.charsetButton), LOG_CHARSET_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_OPEN_PAGE, form.openPage, LOG_OPEN_PAGE_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_LOCAL_LINKS, form.localLinks, LOG_LOCAL_LINKS_NOT_WRITTEN);
+    return ok;
 }

@@ -24,8 +24,8 @@ int CharsetButtonForValue(int charset);
 int CharsetForButton(int button);
 
 // The form for the program INI at iniPath.
-SettingsForm ReadSettingsForm();
+SettingsForm ReadSettingsForm(const char* iniPath);
 
 // Writes the eight settings to the program INI at iniPath. A failed write is
-// logged and the remaining writes still take place. 1 when all succeeded.
-int WriteSettingsForm(const SettingsForm& form);
+// logged and the remaining writes still take place. True when all succeeded.
+bool WriteSettingsForm(const char* iniPath, const SettingsForm& form);

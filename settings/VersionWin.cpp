@@ -23,16 +23,16 @@ int ShowFileVersion(HWND owner, const wchar_t* path) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
     if (size == 0) {
-        Scriv(0, GetLastError(), LOG_VERSION_SIZE_FAILED, SOURCE_VERSION, __LINE__);
+        Scriv(SCRIV_ERROR, GetLastError(), LOG_VERSION_SIZE_FAILED, SOURCE_VERSION, __LINE__);
         return 0;
     }
     char text[VERSION_TEXT_SIZE] = "";
     int shown = 0;
     void* block = malloc(size + SPARE_BYTES);
     if (!block) {
-        Scriv(0, GetLastError(), LOG_VERSION_MEMORY_FAILED, SOURCE_VERSION, __LINE__);
+        Scriv(SCRIV_ERROR, GetLastError(), LOG_VERSION_MEMORY_FAILED, SOURCE_VERSION, __LINE__);
     } else if (!GetFileVersionInfoW(path, 0, size, block)) {
-        Scriv(0, GetLastError(), LOG_VERSION_READ_FAILED, SOURCE_VERSION, __LINE__);
+        Scriv(SCRIV_ERROR, GetLastError(), LOG_VERSION_READ_FAILED, SOURCE_VERSION, __LINE__);
     } else {
         VS_FIXEDFILEINFO* fixed = nullptr;
         UINT length = 0;

@@ -4,7 +4,6 @@
 
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
-#include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogTexts.h"
 #include "ui/KeptMarks.h"
@@ -21,45 +20,46 @@ const char STATUS_LOADED_CUT[] = "ファイル読み込み完了（1001件目以
 const char STATUS_READ_FAILED[] = "ファイルを開けませんでした";
 }  // namespace
 
-int LoadThreadLog(DialogPort& dialog) {
+bool LoadThreadLog(Session& session, DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     // Room for one byte more than a path may hold: a longer text is refused
     // like a file that cannot be opened, never cut into the name of another file.
     char path[PATH_BUFFER_SIZE + 2];
     dialog.GetText(IDC_LOG_PATH, path, sizeof path);
-    if (path[0] != '\0' && !MayDiscardListMarks(dialog)) {
-        ScrivEx(1, 0, LOG_LOAD_CANCELLED, nullptr);
+    if (path[0] != '\0' && !MayDiscardMarks(session, dialog)) {
+        ScrivEx(SCRIV_TRACE, 0, LOG_LOAD_CANCELLED, nullptr);
         dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
-        return 0;
+        return false;
     }
     dialog.SetText(IDC_OUTPUT_PATH, "");
     if (path[0] == '\0') {
         dialog.SetText(IDC_STATUS, STATUS_NO_FILE);
-        return 1;
+        return false;
     }
     if (strlen(path) >= PATH_BUFFER_SIZE) {
-        ScrivEx(0, 0, LOG_BAD_FILE_NAME, path);
+        ScrivEx(SCRIV_ERROR, 0, LOG_BAD_FILE_NAME, path);
         dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
-        return 0;
+        return false;
     }
-    const int read = ReadThreadLog(path);
+    PostTable& posts = session.posts;
+    const int read = ReadThreadLog(posts, path);
     if (read == 0) {
         dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
-        return 0;
+        return false;
     }
-    SplitNameAndDate();
-    const int mainFilled = FillMainList(dialog);
-    const int subFilled = FillSubList(dialog);
-    KeepListMarks(dialog);
+    SplitNamesAndDateIds(posts);
+    const bool mainFilled = FillMainList(dialog, posts);
+    const bool subFilled = FillSubList(dialog, posts);
+    KeepMarks(session);
     if (read == READ_LOG_BROKEN) {
         // The lists now show the cleared table; nothing is loaded to convert.
-        loadedLogPath[0] = '\0';
+        session.loadedLogPath[0] = '\0';
         dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
-        return 0;
+        return false;
     }
-    if (!mainFilled || !subFilled) return 0;
-    memcpy(loadedLogPath, path, strlen(path) + 1);
+    if (!mainFilled || !subFilled) return false;
+    memcpy(session.loadedLogPath, path, strlen(path) + 1);
     // Posts past MAX_POSTS are read but never shown nor written: the user is told.
-    dialog.SetText(IDC_STATUS, HasPost(postTable[MAX_POSTS]) ? STATUS_LOADED_CUT : STATUS_LOADED);
-    return 1;
+    dialog.SetText(IDC_STATUS, HasPost(posts[MAX_POSTS]) ? STATUS_LOADED_CUT : STATUS_LOADED);
+    return true;
 }

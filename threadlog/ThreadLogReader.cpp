@@ -24,10 +24,6 @@ namespace {
 const size_t LINE_LIMIT = LINE_BUFFER_SIZE - 1;  // a line that reaches this many bytes is dropped
 const size_t CHUNK_SIZE = 64 * 1024;
 
-// The bytes read, behind the start of a line kept from the chunk before, and
-// the line being collected; only the reader sees them.
-char chunk[LINE_LIMIT + CHUNK_SIZE];
-char lineBuffer[LINE_BUFFER_SIZE];
 const int FIELD_COUNT = 5;
 const char SEPARATOR[] = "<>";
 
@@ -162,11 +158,11 @@ void SplitLine(int index, const char* line, size_t length, const Separators& sep
     SetPostText(record->id, "", 0);
     record->mainCheck = record->subCheck = record->idGroup = 0;
 
-    if (record->title[0] != '\0') ScrivEx(2, 0, LOG_TITLE, record->title);
-    ScrivEx(2, 0, record->name, nullptr);
-    ScrivEx(2, 0, record->mail, nullptr);
-    ScrivEx(2, 0, record->dateId, nullptr);
-    ScrivEx(2, 0, record->body, nullptr);
+    if (record->title[0] != '\0') ScrivEx(SCRIV_DEBUG, 0, LOG_TITLE, record->title);
+    ScrivEx(SCRIV_DEBUG, 0, record->name, nullptr);
+    ScrivEx(SCRIV_DEBUG, 0, record->mail, nullptr);
+    ScrivEx(SCRIV_DEBUG, 0, record->dateId, nullptr);
+    ScrivEx(SCRIV_DEBUG, 0, record->body, nullptr);
 }
 
 // Collects the bytes of a file into lines and splits each into the post table.
@@ -176,6 +172,8 @@ void SplitLine(int index, const char* line, size_t length, const Separators& sep
 // keeps its start in front of the next ones.
 class LineCollector {
 public:
+    LineCollector(PostTable& posts, char (&lineBuffer)[LINE_BUFFER_SIZE]) : posts_(posts), lineBuffer(lineBuffer) {}
+
     // Takes the next bytes of the file. Returns null once no more lines are
     // wanted, else where the bytes to keep in front of the next ones start
     // (end for none).
@@ -232,12 +230,12 @@ private:
 
     // A line feed: splits the line into its record. False after the last line wanted.
     bool EndLine(const char* line, size_t length, const Separators& separators) {
-        ScrivEx(2, 0, LOG_LINE_RULE, LineNumberText(count_ + 1));
-        SplitLine(count_, line, length, separators, &postTable[count_]);
+        ScrivEx(SCRIV_DEBUG, 0, LOG_LINE_RULE, LineNumberText(count_ + 1));
+        SplitLine(count_, line, length, separators, &posts_[count_]);
         ++count_;
         skipping_ = false;
         if (count_ >= MAX_READ_LINES) {
-            ScrivEx(2, 0, LOG_DATA_MAX, "");
+            ScrivEx(SCRIV_DEBUG, 0, LOG_DATA_MAX, "");
             return false;
         }
         return true;
@@ -247,11 +245,13 @@ private:
     void Overflow() {
         char number[32];
         snprintf(number, sizeof number, LOG_SIZE_OVER_LINE, count_ + 1);
-        ScrivEx(0, 0, LOG_SIZE_OVER, number);
+        ScrivEx(SCRIV_ERROR, 0, LOG_SIZE_OVER, number);
         length_ = 0;
         skipping_ = true;
     }
 
+    PostTable& posts_;
+    char (&lineBuffer)[LINE_BUFFER_SIZE];  // the line being collected
     size_t length_ = 0;
     int count_ = 0;
     bool skipping_ = false;
@@ -259,25 +259,30 @@ private:
 
 }  // namespace
 
-int ReadThreadLog(const char* path) {
+int ReadThreadLog(PostTable& posts, const char* path) {
     if (!path) {
-        ScrivEx(0, 0, LOG_BAD_FILE_NAME, nullptr);
+        ScrivEx(SCRIV_ERROR, 0, LOG_BAD_FILE_NAME, nullptr);
         return 0;
     }
     if (path[0] == '\0') {
-        ScrivEx(0, 0, LOG_NO_FILE_NAME, nullptr);
+        ScrivEx(SCRIV_ERROR, 0, LOG_NO_FILE_NAME, nullptr);
         return 1;
     }
-    ScrivEx(1, 0, LOG_DAT_FILE, path);
+    ScrivEx(SCRIV_TRACE, 0, LOG_DAT_FILE, path);
     plat::File* file = plat::FileOpen(path, plat::FileMode::Read);
     if (!file) {
-        ScrivEx(0, plat::GetLastErrorCode(), LOG_FOPEN, LOG_OPEN_FAILED);
+        ScrivEx(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_FOPEN, LOG_OPEN_FAILED);
         return 0;
     }
     // Overwritten only once the file is open: a file that cannot be opened
     // leaves the posts as they were, matching the rows and marks the lists
     // still show.
-    LineCollector collector;
+    // The bytes read, behind the start of a line kept from the chunk before,
+    // and the line being collected: static, so that a load neither puts 84 KB
+    // on the stack nor allocates them.
+    static char chunk[LINE_LIMIT + CHUNK_SIZE];
+    static char lineBuffer[LINE_BUFFER_SIZE];
+    LineCollector collector(posts, lineBuffer);
     size_t got, kept = 0;
     while ((got = plat::FileRead(file, chunk + kept, CHUNK_SIZE)) != 0 && got != plat::READ_FAILED) {
         const char* keep = collector.Take(chunk, chunk + kept + got);
@@ -287,42 +292,41 @@ int ReadThreadLog(const char* path) {
     }
     const uint32_t code = plat::GetLastErrorCode();  // of a failed read, before the close
     plat::FileClose(file);
-    KeepPosts(collector.Count());
+    ClearPostsFrom(posts, collector.Count());
     if (got != plat::READ_FAILED) return 1;
-    KeepPosts(0);  // nothing of a thread read part-way stays
-    ScrivEx(0, code, LOG_FREAD, LOG_READ_FAILED);
+    ClearPostsFrom(posts, 0);  // nothing of a thread read part-way stays
+    ScrivEx(SCRIV_ERROR, code, LOG_FREAD, LOG_READ_FAILED);
     return READ_LOG_BROKEN;
 }
 
-int SplitPostLine(int index, const char* line, PostRecord* record) {
+void SplitPostLine(int index, const char* line, PostRecord* record) {
     memset(record, 0, sizeof *record);
     const size_t length = strlen(line);
     Separators separators;
     ScanLine(line, line + length, separators);
     SplitLine(index, line, length, separators, record);
-    return 1;
 }
 
-int SplitNameAndDate() {
-    const int end = std::min(FilledPosts(), MAX_POSTS);  // past it no record has a dateId
+void SplitNamesAndDateIds(PostTable& posts) {
+    const int end = std::min(posts.filled, MAX_POSTS);  // past it no record has a dateId
     for (int i = 0; i < end; ++i) {
-        PostRecord& r = postTable[i];
+        PostRecord& r = posts[i];
         if (r.dateId[0] == '\0') continue;
 
         const char* idMark = strstr(r.dateId, "ID:");
         if (idMark) {
             SetPostText(r.date, r.dateId, idMark - r.dateId);
-            ScrivEx(2, 0, LOG_DATE, r.date);
+            ScrivEx(SCRIV_DEBUG, 0, LOG_DATE, r.date);
             // The ID ends before the byte (a blank) that precedes "BE:", unless
             // "BE:" stands at its first or second byte.
             const char* id = idMark + 3;
             const char* be = strstr(id, "BE:");
             SetPostText(r.id, id, be && be - id >= 2 ? be - id - 1 : strlen(id));
-            ScrivEx(2, 0, LOG_ID, r.id);
+            ScrivEx(SCRIV_DEBUG, 0, LOG_ID, r.id);
         } else {
             SetPostText(r.date, r.dateId, strlen(r.dateId));
-            ScrivEx(2, 0, LOG_DATE, r.date);
-            ScrivEx(2, 0, LOG_NO_ID, nullptr);
+            ScrivEx(SCRIV_DEBUG, 0, LOG_DATE, r.date);
+            ScrivEx(SCRIV_DEBUG, 0, LOG_NO_ID, nullptr);
         }
 
         if (r.name[0] == '\0') continue;
@@ -333,8 +337,7 @@ int SplitNameAndDate() {
         const char* open = strstr(trip, " <b>");
         if (!open) open = strstr(trip, "<b>");
         if (open) SetPostText(r.trip, trip, open - trip);
-        ScrivEx(2, 0, LOG_KOTE, r.kote);
-        ScrivEx(2, 0, LOG_TRIP, r.trip);
+        ScrivEx(SCRIV_DEBUG, 0, LOG_KOTE, r.kote);
+        ScrivEx(SCRIV_DEBUG, 0, LOG_TRIP, r.trip);
     }
-    return 1;
 }

@@ -13,13 +13,13 @@ const int LINE_BUFFER_SIZE = 10240;  // a line of the file, its line feed taken 
 // cleared: no thread is shown cut short as if whole), else 1 (an empty path is
 // logged and reads nothing).
 const int READ_LOG_BROKEN = -1;
-int ReadThreadLog(const char* path);
+int ReadThreadLog(PostTable& posts, const char* path);
 
 // Fills record with the zero-terminated line, which holds no line feed, split
 // into number, line, name, mail, dateId, body and title; every other field
-// becomes zero. The line must not lie inside the record. Always returns 1.
-int SplitPostLine(int index, const char* line, PostRecord* record);
+// becomes zero. The line must not lie inside the record.
+void SplitPostLine(int index, const char* line, PostRecord* record);
 
-// Derives date and id from dateId, kote and trip from name, for records 0 to
-// MAX_POSTS - 1. Always returns 1.
-int SplitNameAndDate();
+// Splits each name into handle (kote) and trip, and each dateId into date and
+// ID, for records 0 to MAX_POSTS - 1.
+void SplitNamesAndDateIds(PostTable& posts);

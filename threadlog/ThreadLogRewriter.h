@@ -6,7 +6,9 @@
 
 const char REWRITTEN_ENDING[] = "_RE.dat";
 
+#include "posts/PostTable.h"
+
 // Writes the file named after outputPath (its extension replaced by
 // "_RE.dat"), replacing one there only once wholly written. Failures are
-// logged only. Returns 1.
-int RewriteThreadLog(const char* outputPath);
+// logged only.
+void RewriteThreadLog(const PostTable& posts, const char* outputPath);

@@ -18,16 +18,16 @@ public:
     virtual void GetText(int id, char* out, size_t size) = 0;
     virtual void SetText(int id, const char* text) = 0;
 
-    // List views in report view.
-    virtual uint32_t ListExtendedStyle(int id) = 0;
-    virtual void SetListExtendedStyle(int id, uint32_t style) = 0;
+    // List views in report view, with check boxes (their look is the
+    // implementation's). A tick by hand in a list is reported to the
+    // commands through TakeRowTick (ui/TargetLists.h), never read back.
+    virtual void ShowAsCheckList(int id) = 0;
     virtual void InsertListColumn(int id, int column, const char* header, int width) = 0;
     virtual void DeleteAllRows(int id) = 0;
     virtual void InsertRow(int id, int row, const char* text) = 0;
     virtual void SetCell(int id, int row, int column, const char* text) = 0;
-    // The row's state image: 1 not ticked, 2 ticked, 0 when the row does not exist.
-    virtual int RowStateImage(int id, int row) = 0;
-    virtual void SetRowStateImage(int id, int row, int image) = 0;
+    // Shows the row's check box ticked or not; a row that does not exist stays so.
+    virtual void ShowRowTicked(int id, int row, bool ticked) = 0;
     // Drawing suspended while a list is refilled, then resumed and repainted.
     virtual void SetListRedraw(int id, bool on) = 0;
     // Row 0 scrolled into view at the top, no row selected or focused.
@@ -38,14 +38,14 @@ public:
     enum class Icon { None, Warning };
     virtual bool AskYesNo(const char* text, const char* caption, Icon icon) = 0;
 
-    // The system's file chooser owned by the dialog, starting with no name.
-    // filter: pairs of description and pattern, each zero-terminated, the list
-    // closed by a second zero. True with the chosen full path in path; false
-    // when none was chosen, with the last-error value 0 for a plain cancel and
-    // the failure's code otherwise (a path longer than size - 1 bytes is such
-    // a failure, never cut short).
-    enum class Chooser { Open, Save };
-    virtual bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) = 0;
+    // The system's file chooser owned by the dialog, starting with no name,
+    // for the kind of file given: an open chooser for a thread log or a check
+    // file, a save chooser for the page. True with the chosen full path in
+    // path; false when none was chosen, with the last-error value 0 for a
+    // plain cancel and the failure's code otherwise (a path longer than
+    // size - 1 bytes is such a failure, never cut short).
+    enum class Chooser { ThreadLog, Page, CheckFile };
+    virtual bool ChooseFile(Chooser kind, char* path, size_t size) = 0;
 
     // Opens the file with the program the user has chosen for it (the shell's
     // "open"); false, with the last-error value set, when that failed.

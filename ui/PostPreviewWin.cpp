@@ -9,13 +9,19 @@
 
 namespace {
 
+struct Preview {
+    const PostRecord& post;
+    int row;
+};
+
 INT_PTR CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
-            const int row = static_cast<int>(lParam);
+            const Preview& preview = *reinterpret_cast<const Preview*>(lParam);
+            const int row = preview.row;
             SetWindowTextW(window, (L"レス " + std::to_wstring(row + 1)).c_str());
             HWND text = GetDlgItem(window, IDC_PREVIEW_TEXT);
-            SetWindowTextW(text, Utf8ToWide(PostPreviewText(postTable[row], row + 1)).c_str());
+            SetWindowTextW(text, Utf8ToWide(PostPreviewText(preview.post, row + 1)).c_str());
             // The text has the focus, to scroll by keys, with nothing selected.
             SetFocus(text);
             SendMessageW(text, EM_SETSEL, 0, 0);
@@ -36,7 +42,9 @@ INT_PTR CALLBACK PreviewProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-void ShowPostPreview(HWND owner, int row) {
-    if (row < 0 || row >= MAX_POSTS || !HasPost(postTable[row])) return;
-    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_POST_PREVIEW), owner, PreviewProc, row);
+void ShowPostPreview(HWND owner, const PostTable& posts, int row) {
+    if (row < 0 || row >= MAX_POSTS || !HasPost(posts[row])) return;
+    Preview preview = {posts[row], row};
+    DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_POST_PREVIEW), owner, PreviewProc,
+                    reinterpret_cast<LPARAM>(&preview));
 }

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "posts/PostTable.h"
+
 // Opens the window for the post of the row (record row) when the row holds
 // a post; returns once the window is closed. Nothing happens for any other row.
-void ShowPostPreview(HWND owner, int row);
+void ShowPostPreview(HWND owner, const PostTable& posts, int row);

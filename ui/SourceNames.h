@@ -1,4 +1,6 @@
-// The source names that error records carry in their position text.
+// The source names that error records carry in their position text. They are
+// part of the log's fixed vocabulary, which readers of trace.log know, not the
+// names of this program's files: keep them as they are when files move.
 #pragma once
 
 #define SOURCE_HARVO "Harvo.cpp"

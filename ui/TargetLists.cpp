@@ -37,8 +37,8 @@ size_t CopyCut(char* out, size_t size, const char* text) {
     return length;
 }
 
-int FillList(DialogPort& dialog, int id, CellText cell, unsigned line) {
-    if (!FindControl(dialog, id, line)) return 0;
+bool FillList(DialogPort& dialog, const PostTable& posts, int id, CellText cell, unsigned line) {
+    if (!RequireControl(dialog, id, line)) return false;
     dialog.SetListRedraw(id, false);
     dialog.DeleteAllRows(id);
     char text[CELL_SIZE];
@@ -46,49 +46,52 @@ int FillList(DialogPort& dialog, int id, CellText cell, unsigned line) {
         snprintf(text, sizeof text, "%d", i + 1);
         dialog.InsertRow(id, i, text);
         for (int column = 1; column <= 4; ++column) {
-            cell(postTable[i], column, text, sizeof text);
+            cell(posts[i], column, text, sizeof text);
             dialog.SetCell(id, i, column, text);
         }
     }
     dialog.ShowListTop(id);
     dialog.SetListRedraw(id, true);
-    return 1;
+    return true;
 }
 
 }  // namespace
 
-bool FindControl(DialogPort& dialog, int id, unsigned line) {
+bool RequireControl(DialogPort& dialog, int id, unsigned line) {
     if (dialog.HasControl(id)) return true;
-    Scriv(0, plat::GetLastErrorCode(), "Error：GetDlgItem()", SOURCE_HARVO, line);
+    Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), "Error：GetDlgItem()", SOURCE_HARVO, line);
     return false;
 }
 
-int SetCheckListStyle(DialogPort& dialog, int id) {
-    if (!FindControl(dialog, id, __LINE__)) return 0;
-    dialog.SetListExtendedStyle(id, dialog.ListExtendedStyle(id) + LIST_STYLE_GRID_AND_CHECKS);
-    return 1;
+void ShowAsCheckList(DialogPort& dialog, int id) {
+    if (RequireControl(dialog, id, __LINE__)) dialog.ShowAsCheckList(id);
 }
 
-int SetListStyles(DialogPort& dialog) {
-    SetCheckListStyle(dialog, IDC_MAIN_LIST);
-    SetCheckListStyle(dialog, IDC_SUB_LIST);
-    return 1;
+void AddMainListColumns(DialogPort& dialog, int id) { AddColumns(dialog, id, MAIN_COLUMNS); }
+
+void AddSubListColumns(DialogPort& dialog, int id) { AddColumns(dialog, id, SUB_COLUMNS); }
+
+void SetUpTargetLists(DialogPort& dialog) {
+    ShowAsCheckList(dialog, IDC_MAIN_LIST);
+    ShowAsCheckList(dialog, IDC_SUB_LIST);
+    if (RequireControl(dialog, IDC_MAIN_LIST, __LINE__)) AddMainListColumns(dialog, IDC_MAIN_LIST);
+    if (RequireControl(dialog, IDC_SUB_LIST, __LINE__)) AddSubListColumns(dialog, IDC_SUB_LIST);
 }
 
-int AddMainListColumns(DialogPort& dialog, int id) {
-    AddColumns(dialog, id, MAIN_COLUMNS);
-    return 1;
+int32_t& MarkOf(PostRecord& record, int list) { return list == IDC_MAIN_LIST ? record.mainCheck : record.subCheck; }
+
+void SetMark(DialogPort& dialog, PostTable& posts, int list, int row, bool marked) {
+    if ((MarkOf(posts[row], list) != 0) != marked) SetAndShowMark(dialog, posts, list, row, marked);
 }
 
-int AddSubListColumns(DialogPort& dialog, int id) {
-    AddColumns(dialog, id, SUB_COLUMNS);
-    return 1;
+void SetAndShowMark(DialogPort& dialog, PostTable& posts, int list, int row, bool marked) {
+    MarkOf(posts[row], list) = marked;
+    dialog.ShowRowTicked(list, row, marked);
 }
 
-int SetListColumns(DialogPort& dialog) {
-    if (FindControl(dialog, IDC_MAIN_LIST, __LINE__)) AddMainListColumns(dialog, IDC_MAIN_LIST);
-    if (FindControl(dialog, IDC_SUB_LIST, __LINE__)) AddSubListColumns(dialog, IDC_SUB_LIST);
-    return 1;
+void TakeRowTick(PostTable& posts, int list, int row, bool ticked) {
+    if (row < 0 || row >= MAX_POSTS || (list != IDC_MAIN_LIST && list != IDC_SUB_LIST)) return;
+    MarkOf(posts[row], list) = ticked;
 }
 
 void MainListCell(const PostRecord& r, int column, char* out, size_t size) {
@@ -108,22 +111,10 @@ void SubListCell(const PostRecord& r, int column, char* out, size_t size) {
     }
 }
 
-int FillMainList(DialogPort& dialog) { return FillList(dialog, IDC_MAIN_LIST, MainListCell, __LINE__); }
-
-int FillSubList(DialogPort& dialog) { return FillList(dialog, IDC_SUB_LIST, SubListCell, __LINE__); }
-
-void ReadListImages(DialogPort& dialog, ListImages& images) {
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        images.main[i] = dialog.RowStateImage(IDC_MAIN_LIST, i);
-        images.sub[i] = dialog.RowStateImage(IDC_SUB_LIST, i);
-    }
+bool FillMainList(DialogPort& dialog, const PostTable& posts) {
+    return FillList(dialog, posts, IDC_MAIN_LIST, MainListCell, __LINE__);
 }
 
-int ReadCheckStates(DialogPort& dialog) {
-    if (!FindControl(dialog, IDC_MAIN_LIST, __LINE__) || !FindControl(dialog, IDC_SUB_LIST, __LINE__)) return 0;
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        postTable[i].mainCheck = MarkOfStateImage(dialog.RowStateImage(IDC_MAIN_LIST, i));
-        postTable[i].subCheck = MarkOfStateImage(dialog.RowStateImage(IDC_SUB_LIST, i));
-    }
-    return 1;
+bool FillSubList(DialogPort& dialog, const PostTable& posts) {
+    return FillList(dialog, posts, IDC_SUB_LIST, SubListCell, __LINE__);
 }

@@ -1,40 +1,38 @@
 // The main and the sub target list: set-up, filling from the post table, and
-// the marks of their rows.
-//
-// A row is marked when its check box is ticked: its state image is 2 (1 when
-// not ticked), and a mark is read as the state image minus 1.
+// showing the marks of the table in their rows. The lists never hold a mark
+// of their own: a row shows its record's mainCheck (main list) or subCheck
+// (sub list).
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 #include "posts/PostTable.h"
 #include "ui/DialogPort.h"
 
-const int STATE_IMAGE_UNCHECKED = 1;
-const int STATE_IMAGE_CHECKED = 2;
-// A row's mark. A row that does not exist (state image 0, before any load)
-// reads as marked: -1, not 0.
-inline int MarkOfStateImage(int stateImage) { return stateImage - 1; }
-inline bool IsMarked(int stateImage) { return MarkOfStateImage(stateImage) != 0; }
+// Check boxes and columns for both lists.
+void SetUpTargetLists(DialogPort& dialog);
+void ShowAsCheckList(DialogPort& dialog, int id);
+void AddMainListColumns(DialogPort& dialog, int id);
+void AddSubListColumns(DialogPort& dialog, int id);
 
-const unsigned LIST_STYLE_GRID_AND_CHECKS = 0x1 | 0x4;  // grid lines, check boxes
+// Refills a list with a row for each of records 0 to 999, none ticked. False
+// when the list is missing.
+bool FillMainList(DialogPort& dialog, const PostTable& posts);
+bool FillSubList(DialogPort& dialog, const PostTable& posts);
 
-int SetListStyles(DialogPort& dialog);
-int SetCheckListStyle(DialogPort& dialog, int id);
-int SetListColumns(DialogPort& dialog);
-int AddMainListColumns(DialogPort& dialog, int id);
-int AddSubListColumns(DialogPort& dialog, int id);
-int FillMainList(DialogPort& dialog);
-int FillSubList(DialogPort& dialog);
-int ReadCheckStates(DialogPort& dialog);
+// The mark a list shows for a record: mainCheck for the main list, subCheck
+// for the sub list.
+int32_t& MarkOf(PostRecord& record, int list);
 
-// The state image of every row of both lists, 0 for a row that does not exist
-// (all 0 before any load).
-struct ListImages {
-    int main[MAX_POSTS];
-    int sub[MAX_POSTS];
-};
-void ReadListImages(DialogPort& dialog, ListImages& images);
+// Marks or unmarks row of list in the table and shows it, when that changes it.
+void SetMark(DialogPort& dialog, PostTable& posts, int list, int row, bool marked);
+// The same, showing the row whatever it showed before.
+void SetAndShowMark(DialogPort& dialog, PostTable& posts, int list, int row, bool marked);
+
+// A row's check box ticked or cleared in the list itself (a click, Space):
+// the table takes the mark. Rows outside 0 to 999 and other lists are ignored.
+void TakeRowTick(PostTable& posts, int list, int row, bool ticked);
 
 // The text of column 1 to 4 of a record's row, cut as the list shows it (at most 1023 bytes).
 void MainListCell(const PostRecord& record, int column, char* out, size_t size);
@@ -42,4 +40,4 @@ void SubListCell(const PostRecord& record, int column, char* out, size_t size);
 
 // Looks the control up; when it is missing, logs "Error：GetDlgItem()" with the
 // system's last-error value and the caller's line, and returns false.
-bool FindControl(DialogPort& dialog, int id, unsigned line);
+bool RequireControl(DialogPort& dialog, int id, unsigned line);

@@ -27,6 +27,8 @@
 
 namespace {
 
+PostTable& postTable = StaticPostTable();
+
 const int COLUMNS = 5;
 using CellText = void (*)(const PostRecord&, int, char*, size_t);
 
@@ -131,11 +133,11 @@ int wmain(int argc, wchar_t** argv) {
     const int repetitions = std::max(5, argc > 2 ? _wtoi(argv[2]) : 9);
     char path[1024];
     FromWide(argv[1], path, sizeof path);
-    if (ReadThreadLog(path) == 0) {
+    if (ReadThreadLog(postTable, path) == 0) {
         fprintf(stderr, "cannot read %s\n", path);
         return 1;
     }
-    SplitNameAndDate();
+    SplitNamesAndDateIds(postTable);
     int posts = 0;
     while (posts < MAX_POSTS && HasPost(postTable[posts])) ++posts;
 

@@ -45,7 +45,7 @@ protected:
     int Convert(const std::string& box) {
         dialog_.texts[IDC_OUTPUT_PATH] = box;
         dialog_.answers = {true};  // replace the page of the case before
-        return ConvertToHtml(dialog_);
+        return ConvertToHtml(session_, dialog_);
     }
 };
 
@@ -55,7 +55,8 @@ TEST_F(SizeLimitTest, ThreadsLongerThanTheWorkingRange) {
     WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
     for (int count : {1000, 1001, 1002, 1100}) {
         SCOPED_TRACE(std::to_string(count) + " lines");
-        ClearPostTable();
+        ClearPostTable(postTable);
+        KeepMarks(session_);  // the marks of the case before are gone with the table
         std::vector<std::string> lines;
         std::string bytes;
         for (int i = 0; i < count; ++i) {
@@ -101,12 +102,12 @@ TEST_F(SizeLimitTest, LinesOfAMegabyteAndAHundredMegabytesWithoutALineFeed) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ClearPostTable();
+        ClearPostTable(postTable);
         std::filesystem::remove(LogPath());
         const std::string path = dir_.File("long.dat");
         WriteLong(path, c.head, c.fill, 'x', c.tail);
         dialog_.texts[IDC_LOG_PATH] = path;
-        ASSERT_EQ(LoadThreadLog(dialog_), 1);
+        ASSERT_EQ(LoadThreadLog(session_, dialog_), 1);
         std::filesystem::remove(path);
         EXPECT_EQ(Status(), "ファイル読み込み完了");
         EXPECT_EQ(Records(), (std::vector<std::string>{"TRACE|datファイル|" + path,
@@ -144,7 +145,7 @@ TEST_F(SizeLimitTest, FieldsOneByteOverTheirWidths) {
         };
         std::string bytes;
         for (const std::string& line : lines) bytes += line + "\n";
-        ClearPostTable();
+        ClearPostTable(postTable);
         Load(bytes);
         EXPECT_EQ(postTable[0].title, std::string(255, 't'));
         EXPECT_EQ(postTable[1].name, std::string(255, 'n'));
@@ -203,11 +204,11 @@ TEST_F(SizeLimitTest, DottedJapaneseFoldersAndTheLongestPaths) {
         const std::string log = start + c.log;
         const std::string stem = c.stem.empty() ? log.substr(0, log.size() - 4) : start + c.stem;
         SCOPED_TRACE(std::to_string(stem.size() + 5) + "-byte page " + c.log);
-        ClearPostTable();
+        ClearPostTable(postTable);
         WriteBytes(log, Post(0) + "スレタイ\n" + Post(1) + "\n");
         dialog_.texts[IDC_LOG_PATH] = log;
-        ASSERT_EQ(LoadThreadLog(dialog_), 1);
-        EXPECT_EQ(std::string(loadedLogPath), log);
+        ASSERT_EQ(LoadThreadLog(session_, dialog_), 1);
+        EXPECT_EQ(std::string(session_.loadedLogPath), log);
 
         EXPECT_EQ(Convert(""), c.result);
         EXPECT_EQ(Status(), c.result ? "変換完了" : "HTMLファイルへの変換に失敗しました");

@@ -49,7 +49,7 @@ TEST_F(ColourHtmlTest, BodyColourPages) {
     };
     for (const Case& c : cases) {
         SetPost(3, c.post, c.mainCheck, c.subCheck);
-        ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), c.colour, c.mailFlag), 1) << c.what;
+        ASSERT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), c.colour, c.mailFlag), 1) << c.what;
         EXPECT_EQ(Page(), BodyColourHead(TITLE) + Lines(c.lines) + FOOT) << c.what;
     }
 }
@@ -74,7 +74,7 @@ TEST_F(ColourHtmlTest, NameColourPages) {
     };
     for (const Case& c : cases) {
         SetPost(3, c.post, c.mainCheck, c.subCheck);
-        ASSERT_EQ(WriteNameColourHtml(PagePath().c_str(), c.colour, c.mailFlag), 1) << c.what;
+        ASSERT_EQ(WriteNameColourHtml(postTable, PagePath().c_str(), c.colour, c.mailFlag), 1) << c.what;
         EXPECT_EQ(Page(), NameColourHead(TITLE) + Lines(c.lines) + FOOT) << c.what;
     }
 }
@@ -82,16 +82,21 @@ TEST_F(ColourHtmlTest, NameColourPages) {
 // Each writer in turn, with its head.
 struct Writer {
     const char* name;
-    int (*write)(const char* path, const PageForm& form);
+    bool (*write)(const Session& session, const char* path, const PageForm& form);
     std::string (*head)(const std::string& title);
     const char* anchor;  // what precedes a post's number in its anchor
 };
 const Writer WRITERS[] = {
-    {"body colour", [](const char* p, const PageForm& f) { return WriteBodyColourHtml(p, "#FF0000", 1, f); },
+    {"body colour",
+     [](const Session& s, const char* p, const PageForm& f) { return WriteBodyColourHtml(s.posts, p, "#FF0000", 1, f); },
      BodyColourHead, R"(<a name=")"},
-    {"name colour", [](const char* p, const PageForm& f) { return WriteNameColourHtml(p, "#FF0000", 1, f); },
+    {"name colour",
+     [](const Session& s, const char* p, const PageForm& f) { return WriteNameColourHtml(s.posts, p, "#FF0000", 1, f); },
      NameColourHead, R"(<a name="R)"},
-    {"style sheet", [](const char* p, const PageForm& f) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 1, f); },
+    {"style sheet",
+     [](const Session& s, const char* p, const PageForm& f) {
+         return WriteStyleSheetHtml(s.posts, p, ReadStyleSheetOptions(s.iniPath), 1, f);
+     },
      StyleSheetHead, R"(<a name=")"},
 };
 
@@ -101,7 +106,7 @@ TEST_F(ColourHtmlTest, NoPostGoingOutLeavesHeadAndFoot) {
     for (const char* title : {TITLE, ""}) {
         strcpy(postTable[0].title, title);
         for (const Writer& w : WRITERS) {
-            ASSERT_EQ(w.write(PagePath().c_str(), {}), 1) << w.name;
+            ASSERT_EQ(w.write(session_, PagePath().c_str(), {}), 1) << w.name;
             EXPECT_EQ(Page(), w.head(title) + FOOT) << w.name << " / " << title;
         }
     }
@@ -118,7 +123,7 @@ TEST_F(ColourHtmlTest, MarkedPostsGoOutOnceInRecordOrder) {
     SetPost(1001, ANON, 1, 1);                // beyond the working range
     SetPost(1002, ANON, 1, 1);
     for (const Writer& w : WRITERS) {
-        ASSERT_EQ(w.write(PagePath().c_str(), {}), 1);
+        ASSERT_EQ(w.write(session_, PagePath().c_str(), {}), 1);
         const std::string page = Page();
         const std::string anchor = w.anchor;
         std::vector<int> numbers;
@@ -131,7 +136,7 @@ TEST_F(ColourHtmlTest, MarkedPostsGoOutOnceInRecordOrder) {
 // A declared character set changes the head's first lines, and UTF-8 the
 // bytes of the whole page: the Shift_JIS page read as code page 932. Any other
 // value writes the page as without the setting.
-void ExpectDeclaredCharsets(const std::string& path, const std::string& what) {
+void ExpectDeclaredCharsets(const Session& session_, const std::string& path, const std::string& what) {
     const std::string undeclared = "<html>\r\n<head>\r\n";
     const auto declared = [](const char* charset) {
         return Lines({R"(<html lang="ja">)", "<head>",
@@ -140,7 +145,7 @@ void ExpectDeclaredCharsets(const std::string& path, const std::string& what) {
     for (const Writer& w : WRITERS) {
         SCOPED_TRACE(what + " / " + w.name);
         const auto page = [&](int charset) {
-            EXPECT_EQ(w.write(path.c_str(), {charset, false}), 1);
+            EXPECT_EQ(w.write(session_, path.c_str(), {charset, false}), 1);
             return ReadBytes(path);
         };
         const std::string plain = page(0), rest = plain.substr(undeclared.size());
@@ -157,8 +162,8 @@ TEST_F(ColourHtmlTest, DeclaredCharsets) {
     SetPost(3, SJIS, 1, 1);
     strcpy(postTable[2].body, "\x87\x40\x87\x56 \xF0\x40 cut \x82");  // ① Ⅲ, user-defined, a lead byte at the end
     SetPost(4, ANON, 0, 1);
-    ExpectDeclaredCharsets(PagePath(), "made up");
-    ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0, {2, false}), 1);
+    ExpectDeclaredCharsets(session_, PagePath(), "made up");
+    ASSERT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "", 0, {2, false}), 1);
     EXPECT_EQ(Page().substr(Page().find("<dd>")),
               Lines({"<dd>", u8"①Ⅲ \uE000 cut \uFFFD", "<br><br>", "</dd>", "<dt><a name=\"4\"> 4 </a>",
                      "<font color=green>", "<b>Anon</b>", "</font> 2005/01/01 ID:abc</dt>", "<dd>", "Hi",
@@ -169,16 +174,16 @@ TEST_F(ColourHtmlTest, DeclaredCharsets) {
 // character sets as above, and every reply link made local leads to an anchor
 // of the page.
 TEST_F(ColourHtmlTest, RealThreadLogs) {
+    REQUIRE_REAL_THREAD_LOGS();
     const std::string folder = RealThreadLogFolder();
-    if (folder.empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
     int links = 0;
     for (const char* name : {"js2ch_1379534723.dat", "twoB_1193443676.dat", "twoB_1264432017.dat",
                              "twoB_2ch_with_id.dat", "twoB_2ch_with_id_and_be.dat", "twoB_with-trip.dat"}) {
-        ASSERT_EQ(ReadThreadLog((folder + name).c_str()), 1) << name;
+        ASSERT_EQ(ReadThreadLog(postTable, (folder + name).c_str()), 1) << name;
         for (int i = 0; i < MAX_POSTS; ++i) (i % 2 ? postTable[i].mainCheck : postTable[i].subCheck) = 1;
-        ExpectDeclaredCharsets(PagePath(), name);
+        ExpectDeclaredCharsets(session_, PagePath(), name);
         for (const Writer& w : WRITERS) {
-            ASSERT_EQ(w.write(PagePath().c_str(), {0, true}), 1);
+            ASSERT_EQ(w.write(session_, PagePath().c_str(), {0, true}), 1);
             const std::string page = Page(), anchorName = w.anchor;
             for (size_t at = page.find(R"(<a href="#)"); at != std::string::npos; at = page.find(R"(<a href="#)", at + 1)) {
                 const std::string target = page.substr(at + 10, page.find('"', at + 10) - at - 10);
@@ -210,12 +215,12 @@ TEST_F(ColourHtmlTest, LocalLinks) {
     SetPost(3, ANON, 0, 1);
     for (const auto& c : cases) {
         SetPost(4, {"Anon", "", "2005/01/01 ID:abc", "abc", c.body}, 1, 0);
-        ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0, {0, true}), 1);
+        ASSERT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "", 0, {0, true}), 1);
         EXPECT_NE(Page().find("<dd>\r\n" + std::string(c.written) + "\r\n<br><br>"), std::string::npos) << c.body;
-        ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0, {0, false}), 1);
+        ASSERT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "", 0, {0, false}), 1);
         EXPECT_NE(Page().find("<dd>\r\n" + std::string(c.body) + "\r\n<br><br>"), std::string::npos) << c.body;
     }
-    ASSERT_EQ(WriteNameColourHtml(PagePath().c_str(), "", 0, {0, true}), 1);
+    ASSERT_EQ(WriteNameColourHtml(postTable, PagePath().c_str(), "", 0, {0, true}), 1);
     EXPECT_NE(Page().find(R"(<dd>表<a href="#R3">&gt;&gt;3</a>ソ)"), std::string::npos);
 }
 

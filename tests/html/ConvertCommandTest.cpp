@@ -19,7 +19,7 @@ protected:
     // The box names dir/page.html unless told otherwise.
     int Convert(const std::string& box = "page.html") {
         dialog_.texts[IDC_OUTPUT_PATH] = box.empty() ? "" : At(box);
-        return ConvertToHtml(dialog_);
+        return ConvertToHtml(session_, dialog_);
     }
     std::string Status() { return dialog_.texts[IDC_STATUS]; }
 };
@@ -48,8 +48,7 @@ TEST_F(ConvertTest, NamedOutputIsUsedUnchanged) {
     EXPECT_FALSE(PathExists(At("page_RE.dat"))) << "REDAT is 0 by default";
 }
 
-// An existing page: "No" writes nothing and does not even read the marks back;
-// "Yes" replaces the page.
+// An existing page: "No" writes nothing and leaves the marks; "Yes" replaces the page.
 TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
     Load(THREAD);
     WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
@@ -60,7 +59,7 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
     EXPECT_EQ(Convert(), 0);
     EXPECT_EQ(Status(), "変換をキャンセルしました");
     for (const char* name : {"page.html", "page.chk", "page_RE.dat"}) EXPECT_EQ(ReadBytes(At(name)), "old") << name;
-    EXPECT_EQ(postTable[1].mainCheck, 0);
+    EXPECT_EQ(Ticked(IDC_MAIN_LIST), Posts{2});
     EXPECT_EQ(Records().back(), "TRACE|上書きキャンセル");
     ASSERT_EQ(dialog_.questions.size(), 1u);
     EXPECT_EQ(dialog_.questions[0].text, "ファイルを上書きしてもよろしいでしょうか\n" + At("page.html"));
@@ -98,7 +97,6 @@ TEST_F(ConvertTest, NeverWritesOverTheThreadLog) {
 TEST_F(ConvertTest, KindChoosesTheWriter) {
     Load(THREAD);
     Tick(IDC_MAIN_LIST, {1, 3});
-    postTable[1].mainCheck = 1;  // not ticked: the lists decide
     const struct {
         const char* kind;
         std::string head;
@@ -127,7 +125,6 @@ TEST_F(ConvertTest, KindChoosesTheWriter) {
                                             "TRACE|名前カラー|#00FF00"}));
     }
     EXPECT_EQ(postTable[2].idGroup, 1) << "the ID groups were numbered before the style-sheet writer";
-    EXPECT_EQ(postTable[1].mainCheck, 0);
 }
 
 TEST_F(ConvertTest, ReducedLogOnlyWhenRedatIsOne) {
@@ -184,7 +181,7 @@ TEST_F(ConvertTest, NamesTooLongAreRefused) {
     const std::string typed = At(std::string(300, 't') + ".html");
     for (const std::string& box : {std::string(), typed}) {
         dialog_.texts[IDC_OUTPUT_PATH] = box;
-        EXPECT_EQ(ConvertToHtml(dialog_), 0);
+        EXPECT_EQ(ConvertToHtml(session_, dialog_), 0);
         EXPECT_EQ(Status(), "HTMLファイルへの変換に失敗しました");
         EXPECT_EQ(Records().back(), "TRACE|ERROR:ファイル名長さ超過|" + (box.empty() ? log : box));
     }

@@ -45,9 +45,9 @@ struct TestPost {
 // The post of the worked examples.
 constexpr TestPost ANON = {"Anon", "", "2005/01/01 ID:abc", "abc", "Hi"};
 
-// Puts a post into the record of post number n, marked as given.
-inline void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
-    PostRecord& r = postTable[n - 1];
+// Puts a post into the record of post number n of posts, marked as given.
+inline void SetPost(PostTable& posts, int n, const TestPost& post, int mainCheck, int subCheck) {
+    PostRecord& r = posts[n - 1];
     strcpy(r.name, post.name);
     strcpy(r.mail, post.mail);
     strcpy(r.dateId, post.dateId);
@@ -64,6 +64,9 @@ protected:
         strcpy(postTable[0].title, TITLE);
     }
 
+    void SetPost(int n, const TestPost& post, int mainCheck, int subCheck) {
+        ::SetPost(postTable, n, post, mainCheck, subCheck);
+    }
     std::string PagePath() const { return dir_.File("page.html"); }
     std::string Page() const { return ReadBytes(PagePath()); }
 };

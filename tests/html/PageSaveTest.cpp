@@ -35,10 +35,10 @@ std::string WriteRecord(uint32_t code) {
 TEST_F(PageSaveTest, UnwritableTargetsFailAndLeaveNothing) {
     SetPost(3, ANON, 1, 0);
     MakeDir(dir_.File("folder.html"));
-    int (*const writers[])(const char*) = {
-        [](const char* p) { return WriteBodyColourHtml(p, "", 0); },
-        [](const char* p) { return WriteNameColourHtml(p, "", 0); },
-        [](const char* p) { return WriteStyleSheetHtml(p, ReadStyleSheetOptions(), 0); },
+    const std::function<bool(const char*)> writers[] = {
+        [&](const char* p) { return WriteBodyColourHtml(postTable, p, "", 0); },
+        [&](const char* p) { return WriteNameColourHtml(postTable, p, "", 0); },
+        [&](const char* p) { return WriteStyleSheetHtml(postTable, p, ReadStyleSheetOptions(session_.iniPath), 0); },
     };
     const std::set<std::string> before = FolderNames(dir_.path());
     for (auto write : writers) {
@@ -73,7 +73,7 @@ TEST_F(PageSaveTest, AFailureAtAnyStepKeepsTheOldPage) {
         uint32_t error;
         {
             FaultyFiles fault(step.failAt, FaultyFiles::Fault::Transient, step.op);
-            EXPECT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0), 0) << what;
+            EXPECT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "", 0), 0) << what;
             error = plat::GetLastErrorCode();  // the failing call's, kept through clean-up and log
             EXPECT_TRUE(fault.fired()) << what;
         }
@@ -87,7 +87,7 @@ TEST_F(PageSaveTest, AFailureAtAnyStepKeepsTheOldPage) {
             EXPECT_TRUE(StartsWith(record, WriteRecord(error))) << what << "\n" << record;
         }
     }
-    ASSERT_EQ(WriteBodyColourHtml(PagePath().c_str(), "", 0), 1);
+    ASSERT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "", 0), 1);
     EXPECT_GT(ReadBytes(PagePath()).size(), 400000u);
     EXPECT_EQ(FolderNames(dir_.path()), before);
 }
@@ -107,7 +107,7 @@ TEST_F(PageSaveTest, ADiskFullPartWayKeepsTheOldPage) {
     rlimit small = saved;
     small.rlim_cur = 1 << 20;  // a quarter of the page
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const int result = WriteBodyColourHtml(PagePath().c_str(), "", 0);
+    const int result = WriteBodyColourHtml(postTable, PagePath().c_str(), "", 0);
     setrlimit(RLIMIT_FSIZE, &saved);
     signal(SIGXFSZ, savedHandler);
 

@@ -53,17 +53,17 @@ TEST_F(StyleSheetHtmlTest, Pages) {
     };
     for (const Case& c : cases) {
         if (c.ini == NO_INI)
-            std::remove(iniPath);
+            std::remove(session_.iniPath);
         else
             WriteProgramIni(c.ini);
         SetPost(3, c.post, c.mainCheck, c.subCheck);
         postTable[2].idGroup = c.idGroup;
-        ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), ReadStyleSheetOptions(), c.mailFlag), 1) << c.ini;
+        ASSERT_EQ(WriteStyleSheetHtml(postTable, PagePath().c_str(), ReadStyleSheetOptions(session_.iniPath), c.mailFlag), 1) << c.ini;
         EXPECT_EQ(Page(), StyleSheetHead(TITLE) + Lines(c.lines) + FOOT) << c.ini;
     }
 }
 
-std::vector<int> Groups(int count) {
+std::vector<int> Groups(const PostTable& postTable, int count) {
     std::vector<int> groups;
     for (int i = 0; i < count; ++i) groups.push_back(postTable[i].idGroup);
     return groups;
@@ -76,10 +76,10 @@ TEST_F(StyleSheetHtmlTest, IdGroupsGiveTheHeadingsTheirClasses) {
     SetPost(3, {"c", "", "d ID:B", "B", "3"}, 0, 1);
     SetPost(4, {"d", "", "d ID:A", "A", "4"}, 1, 1);
     SetPost(5, {"e", "", "d", "", "5"}, 1, 0);
-    EXPECT_EQ(NumberIdGroups(ReadStyleSheetOptions().groupIds), 1);
-    EXPECT_EQ(Groups(5), (std::vector<int>{1, 2, 0, 1, 3}));
+    NumberIdGroups(postTable, ReadStyleSheetOptions(session_.iniPath).groupIds);
+    EXPECT_EQ(Groups(postTable, 5), (std::vector<int>{1, 2, 0, 1, 3}));
 
-    ASSERT_EQ(WriteStyleSheetHtml(PagePath().c_str(), ReadStyleSheetOptions(), 0), 1);
+    ASSERT_EQ(WriteStyleSheetHtml(postTable, PagePath().c_str(), ReadStyleSheetOptions(session_.iniPath), 0), 1);
     const std::string page = Page();
     std::vector<std::string> headings;
     for (size_t at = page.find("<dt class=\""); at != std::string::npos; at = page.find("<dt class=\"", at + 1))
@@ -110,8 +110,8 @@ TEST_F(StyleSheetHtmlTest, IdGroupNumbering) {
     };
     for (const auto& c : cases) {
         WriteProgramIni(c.ini);
-        EXPECT_EQ(NumberIdGroups(ReadStyleSheetOptions().groupIds), 1);
-        EXPECT_EQ(Groups(6), c.groups) << c.ini;
+        NumberIdGroups(postTable, ReadStyleSheetOptions(session_.iniPath).groupIds);
+        EXPECT_EQ(Groups(postTable, 6), c.groups) << c.ini;
         EXPECT_EQ(postTable[1000].idGroup, 9);
     }
 }

@@ -17,11 +17,10 @@ const char THREAD[] =
 class CheckFileTest : public ProgramTest {
 protected:
     std::string ChkPath() const { return dir_.File("page.chk"); }
-    // Marks some rows of both lists and the post table's fields alike.
+    // Marks some posts in both lists.
     void MarkBefore() {
         Tick(IDC_MAIN_LIST, {1});
         Tick(IDC_SUB_LIST, {2});
-        ReadCheckStates(dialog_);
     }
     void ExpectMarksAsBefore() {
         EXPECT_EQ(Ticked(IDC_MAIN_LIST), Posts{1});
@@ -37,31 +36,28 @@ TEST_F(CheckFileTest, RoundTripRestoresTheMarksOfBothLists) {
     Load(THREAD);
     Tick(IDC_MAIN_LIST, {1, 3, 1000});
     Tick(IDC_SUB_LIST, {2, 3});
-    ReadCheckStates(dialog_);
-    postTable[6].mainCheck = -1;  // any non-zero field is written as 1
-    EXPECT_EQ(SaveCheckFile(dir_.File("page.html").c_str()), 1);
+    postTable[6].mainCheck = -1;  // any non-zero mark is written as 1
+    SaveCheckFile(postTable, dir_.File("page.html").c_str());
     ASSERT_EQ(ReadBytes(ChkPath()), CheckFileBytes({1, 3, 7, 1000}, {2, 3}, "スレタイ"));
 
-    // Other marks meanwhile, in the lists and the fields: the file replaces them all.
-    for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST})
-        for (int i = 0; i < MAX_POSTS; ++i) dialog_.SetRowStateImage(list, i, STATE_IMAGE_UNCHECKED);
+    // Other marks meanwhile: the file replaces them all.
+    Tick(IDC_MAIN_LIST, {1, 3, 1000}, false);
+    Tick(IDC_SUB_LIST, {2, 3}, false);
     Tick(IDC_MAIN_LIST, {2, 4});
-    Tick(IDC_SUB_LIST, {999});
-    postTable[500].subCheck = 1;
+    Tick(IDC_SUB_LIST, {999, 501});
     dialog_.texts[IDC_STATUS] = "前の表示";
     dialog_.chosenPath = ChkPath();
-    EXPECT_EQ(LoadCheckFile(dialog_), 1);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 1);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
     EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{1, 3, 7, 1000}));
     EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{2, 3}));
-    EXPECT_TRUE(MayDiscardListMarks(dialog_)) << "the marks applied are kept: nothing to ask";
+    EXPECT_TRUE(MayDiscardMarks(session_, dialog_)) << "the marks applied are kept: nothing to ask";
     for (int i = 0; i < MAX_POSTS; ++i) {
         ASSERT_EQ(postTable[i].mainCheck, i == 0 || i == 2 || i == 6 || i == 999) << i;
         ASSERT_EQ(postTable[i].subCheck, i == 1 || i == 2) << i;
     }
     ASSERT_EQ(dialog_.choosers.size(), 1u);
-    EXPECT_EQ(dialog_.choosers[0].first, DialogPort::Chooser::Open);
-    EXPECT_EQ(dialog_.choosers[0].second, "chk files {*.chk}|*.chk|All files {*.*}|*.*|");
+    EXPECT_EQ(dialog_.choosers[0], DialogPort::Chooser::CheckFile);
 }
 
 // Each failing step is logged with its own message; the file that stood
@@ -89,7 +85,7 @@ TEST_F(CheckFileTest, FailedSaveKeepsTheOldFileAndLogsTheStep) {
         const size_t before = Records().size();
         {
             FaultyFiles faults(c.failAt, FaultyFiles::Fault::Transient, c.op);
-            EXPECT_EQ(SaveCheckFile(dir_.File("page.html").c_str()), 1);
+            SaveCheckFile(postTable, dir_.File("page.html").c_str());
             EXPECT_TRUE(faults.fired());
         }
         EXPECT_EQ(ReadBytes(ChkPath()), "old");
@@ -106,7 +102,7 @@ TEST_F(CheckFileTest, SaveRefusesANameTooLong) {
     std::string page = dir_.File("");
     page += std::string(259 - page.size() - 2, 'p') + ".h";
     ASSERT_EQ(page.size(), 259u);
-    SaveCheckFile(page.c_str());
+    SaveCheckFile(postTable, page.c_str());
     EXPECT_FALSE(PathExists(page.substr(0, page.size() - 2) + ".ch"));
     EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|チェックレスファイル書き込み Error：fopen()");
 }
@@ -146,7 +142,7 @@ TEST_F(CheckFileTest, BadFilesAreRefusedAndChangeNothing) {
         if (c.path == chk) WriteBytes(chk, c.bytes);
         dialog_.texts[IDC_STATUS] = "前の表示";
         dialog_.chosenPath = c.path;
-        EXPECT_EQ(LoadCheckFile(dialog_), 0);
+        EXPECT_EQ(LoadCheckFile(session_, dialog_), 0);
         EXPECT_EQ(dialog_.texts[IDC_STATUS], c.status);
         EXPECT_EQ(Records().back(), c.record);
         ExpectMarksAsBefore();
@@ -158,13 +154,13 @@ TEST_F(CheckFileTest, ChooserCancelChangesNothingAndFailureIsReported) {
     MarkBefore();
     const size_t before = Records().size();
     dialog_.texts[IDC_STATUS] = "前の表示";
-    EXPECT_EQ(LoadCheckFile(dialog_), 1);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 1);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "");
     EXPECT_EQ(Records().size(), before) << "a plain cancel logs nothing";
     ExpectMarksAsBefore();
 
     dialog_.chooserError = 0x3002;
-    EXPECT_EQ(LoadCheckFile(dialog_), 0);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 0);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "チェックファイル読み込みエラー");
     EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|ERROR:FileOpenDlg()|" + Code(0x3002));
     ExpectMarksAsBefore();
@@ -182,7 +178,7 @@ TEST_F(CheckFileTest, IdentityOfTheLongestLengthAndOddMarkBytes) {
     bytes += LittleEndian(256) + title + "u" + "behind the identity";
     WriteBytes(ChkPath(), bytes);
     dialog_.chosenPath = ChkPath();
-    EXPECT_EQ(LoadCheckFile(dialog_), 1);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 1);
     EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{2, 5}));
     EXPECT_EQ(Ticked(IDC_SUB_LIST), Posts{3});
     EXPECT_EQ(postTable[4].mainCheck, 1);
@@ -193,11 +189,11 @@ TEST_F(CheckFileTest, IdentityOfTheLongestLengthAndOddMarkBytes) {
 TEST_F(CheckFileTest, BeforeAnyLoadOnlyAnEmptyIdentityIsTaken) {
     WriteBytes(ChkPath(), CheckFileBytes({5}, {6}, "スレタイ"));
     dialog_.chosenPath = ChkPath();
-    EXPECT_EQ(LoadCheckFile(dialog_), 0);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 0);
     EXPECT_EQ(postTable[4].mainCheck, 0);
 
     WriteBytes(ChkPath(), CheckFileBytes({5}, {6}, ""));
-    EXPECT_EQ(LoadCheckFile(dialog_), 1);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 1);
     EXPECT_EQ(postTable[4].mainCheck, 1);
     EXPECT_EQ(postTable[5].subCheck, 1);
     EXPECT_TRUE(dialog_.lists[IDC_MAIN_LIST].rows.empty());
@@ -209,7 +205,7 @@ TEST_F(CheckFileTest, MissingListChangesNothing) {
     WriteBytes(ChkPath(), CheckFileBytes({3}, {4}, "スレタイ"));
     dialog_.chosenPath = ChkPath();
     dialog_.Remove(IDC_SUB_LIST);
-    EXPECT_EQ(LoadCheckFile(dialog_), 0);
+    EXPECT_EQ(LoadCheckFile(session_, dialog_), 0);
     EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|Error：GetDlgItem()|" + Code(MemoryDialog::CONTROL_ID_NOT_FOUND));
     ExpectMarksAsBefore();
 }

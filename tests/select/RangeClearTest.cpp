@@ -11,20 +11,19 @@ protected:
         Fill();
         TickAll(IDC_MAIN_LIST);
         TickAll(IDC_SUB_LIST);
-        for (int i = 0; i < MAX_POSTS; ++i) postTable[i].mainCheck = postTable[i].subCheck = 1;
     }
     void Run(const char* start, const char* end) {
         dialog_.texts[IDC_RANGE_START] = start;
         dialog_.texts[IDC_RANGE_END] = end;
         dialog_.texts[IDC_STATUS] = "old";
-        EXPECT_EQ(ClearChecksInRange(dialog_), 1);
+        ClearChecksInRange(session_, dialog_);
     }
     // The post numbers of the rows not ticked; both lists and both mark fields must agree.
     Posts Unmarked() {
         Posts numbers;
         for (int i = 0; i < MAX_POSTS; ++i) {
-            const bool main = dialog_.RowStateImage(IDC_MAIN_LIST, i) == STATE_IMAGE_CHECKED;
-            const bool sub = dialog_.RowStateImage(IDC_SUB_LIST, i) == STATE_IMAGE_CHECKED;
+            const bool main = dialog_.ShowsTicked(IDC_MAIN_LIST, i);
+            const bool sub = dialog_.ShowsTicked(IDC_SUB_LIST, i);
             EXPECT_EQ(main, sub) << "row " << i;
             EXPECT_EQ(main, postTable[i].mainCheck == 1) << "row " << i;
             EXPECT_EQ(sub, postTable[i].subCheck == 1) << "row " << i;

@@ -49,10 +49,7 @@ protected:
     void Load(const std::string& path) {
         dialog_.texts[IDC_LOG_PATH] = path;
         dialog_.answers = {true};  // the ticks of the step before are thrown away
-        ASSERT_EQ(LoadThreadLog(dialog_), 1);
-    }
-    void TickEach(int list, const Posts& numbers) {
-        for (int n : numbers) dialog_.SetRowStateImage(list, n - 1, STATE_IMAGE_CHECKED);
+        ASSERT_TRUE(LoadThreadLog(session_, dialog_));
     }
 };
 
@@ -89,8 +86,8 @@ Posts SamePoster(const Posts& marked, const std::vector<RawPost>& posts, std::st
 }
 
 TEST_F(RealThreadLogSelectTest, SelectionsMatchCountsOfTheFiles) {
+    REQUIRE_REAL_THREAD_LOGS();
     const std::string folder = RealThreadLogFolder();
-    if (folder.empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
     size_t addedById = 0, addedByTrip = 0, referenced = 0;
     for (const char* name : {"js2ch_1379534723.dat", "twoB_1193443676.dat", "twoB_1264432017.dat",
                              "twoB_2ch_with_id.dat", "twoB_2ch_with_id_and_be.dat", "twoB_with-trip.dat"}) {
@@ -99,15 +96,15 @@ TEST_F(RealThreadLogSelectTest, SelectionsMatchCountsOfTheFiles) {
         const int count = static_cast<int>(posts.size());
 
         const struct {
-            int (*command)(DialogPort&);
+            bool (*command)(Session&, DialogPort&);
             std::string RawPost::*key;
             size_t* added;
         } families[] = {{SelectSameId, &RawPost::id, &addedById}, {SelectSameTrip, &RawPost::trip, &addedByTrip}};
         for (const auto& f : families) {
             const Posts marked = SomePosts(posts, f.key), expected = SamePoster(marked, posts, f.key);
             Load(folder + name);
-            TickEach(IDC_MAIN_LIST, marked);
-            f.command(dialog_);
+            Tick(IDC_MAIN_LIST, marked);
+            f.command(session_, dialog_);
             EXPECT_EQ(Ticked(IDC_MAIN_LIST), expected);
             *f.added += expected.size() - marked.size();
         }
@@ -121,8 +118,8 @@ TEST_F(RealThreadLogSelectTest, SelectionsMatchCountsOfTheFiles) {
             const std::set<int>& refs = posts[static_cast<size_t>(n - 1)].anchors;
             anchors.insert(refs.begin(), refs.end());
         }
-        TickEach(IDC_MAIN_LIST, thirds);
-        ExtractReferencedResponses(dialog_);
+        Tick(IDC_MAIN_LIST, thirds);
+        ExtractReferencedResponses(session_, dialog_);
         EXPECT_EQ(Ticked(IDC_SUB_LIST), Posts(anchors.begin(), anchors.end()));
         for (int i = 0; i < MAX_POSTS; ++i) {
             ASSERT_EQ(postTable[i].mainCheck, i % 3 == 0 && i < count ? 1 : 0) << i;
@@ -134,7 +131,7 @@ TEST_F(RealThreadLogSelectTest, SelectionsMatchCountsOfTheFiles) {
         dialog_.texts[IDC_RANGE_START] = "10";
         dialog_.texts[IDC_RANGE_END] = "200";
         dialog_.answers = {true};
-        ClearChecksInRange(dialog_);
+        ClearChecksInRange(session_, dialog_);
         Posts keptMain, keptSub;
         for (int n : thirds)
             if (n < 10 || n > 200) keptMain.push_back(n);

@@ -28,12 +28,12 @@ TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.body);
-        ClearPostTable();
+        ClearPostTable(postTable);
         Set(postTable[1].body, c.body);
         Fill();
         Tick(IDC_MAIN_LIST, {2});
 
-        EXPECT_EQ(ExtractReferencedResponses(dialog_), 1);
+        EXPECT_EQ(ExtractReferencedResponses(session_, dialog_), 1);
         EXPECT_EQ(Ticked(IDC_SUB_LIST), c.expected);
         Posts flagged;
         for (int i = 0; i < MAX_POSTS; ++i)
@@ -55,7 +55,7 @@ TEST_F(ReferencedResponsesTest, OnlyMarkedBodiesCountAndNothingIsCleared) {
     postTable[39].subCheck = 1;
     postTable[40].mainCheck = 1;
 
-    ExtractReferencedResponses(dialog_);
+    ExtractReferencedResponses(session_, dialog_);
     EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{3, 5, 40, 950}));
     EXPECT_EQ(postTable[5].subCheck, 0) << "post 2 is not marked";
     EXPECT_EQ(postTable[39].subCheck, 1);
@@ -69,7 +69,7 @@ TEST_F(ReferencedResponsesTest, NothingMarkedChangesNothing) {
     Tick(IDC_SUB_LIST, {9});
     WriteProgramIni("[OPTION]\r\nSUBCHECK=1\r\n");
     dialog_.texts[IDC_STATUS] = "old";
-    EXPECT_EQ(ExtractReferencedResponses(dialog_), 1);
+    EXPECT_EQ(ExtractReferencedResponses(session_, dialog_), 1);
     EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{9}));
     EXPECT_EQ(postTable[0].mainCheck, 0);
     EXPECT_EQ(postTable[1].subCheck, 0);
@@ -88,45 +88,44 @@ TEST_F(ReferencedResponsesTest, SubcheckOneAlsoTicksTheMarkedRows) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini);
-        ClearPostTable();
+        ClearPostTable(postTable);
         Set(postTable[4].body, "&gt;&gt;4");
         Fill();
         Tick(IDC_MAIN_LIST, {2, 5});
         WriteProgramIni(c.ini);
-        ExtractReferencedResponses(dialog_);
+        ExtractReferencedResponses(session_, dialog_);
         EXPECT_EQ(Ticked(IDC_SUB_LIST), c.expected);
-        EXPECT_EQ(postTable[1].subCheck, 0) << "SUBCHECK ticks the row but sets no flag";
     }
 }
 
-// The setting is read again for every marked row: a change while the command
-// runs (here, as it reads main row 3) applies from that row on.
+// The setting is read again for every marked post: a change while the command
+// runs (here, as it shows the reference of post 1) applies from the next post on.
 TEST_F(ReferencedResponsesTest, SubcheckIsReadForEveryMarkedRow) {
     struct ChangingDialog : MemoryDialog {
-        int RowStateImage(int id, int row) override {
-            if (id == IDC_MAIN_LIST && row == 2) WriteBytes(iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
-            return MemoryDialog::RowStateImage(id, row);
+        std::string iniPath;
+        void ShowRowTicked(int id, int row, bool ticked) override {
+            if (id == IDC_SUB_LIST && row == 1) WriteBytes(iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
+            MemoryDialog::ShowRowTicked(id, row, ticked);
         }
     } dialog;
-    FillMainList(dialog);
-    FillSubList(dialog);
-    for (int row : {0, 2, 4}) dialog.SetRowStateImage(IDC_MAIN_LIST, row, STATE_IMAGE_CHECKED);
-    ExtractReferencedResponses(dialog);
-    EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 0), STATE_IMAGE_UNCHECKED);
-    EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 2), STATE_IMAGE_CHECKED);
-    EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 4), STATE_IMAGE_CHECKED);
+    dialog.iniPath = session_.iniPath;
+    Set(postTable[0].body, "&gt;&gt;2");
+    FillMainList(dialog, postTable);
+    FillSubList(dialog, postTable);
+    for (int row : {0, 2, 4}) postTable[row].mainCheck = 1;
+    ExtractReferencedResponses(session_, dialog);
+    EXPECT_FALSE(dialog.ShowsTicked(IDC_SUB_LIST, 0));
+    EXPECT_TRUE(dialog.ShowsTicked(IDC_SUB_LIST, 2));
+    EXPECT_TRUE(dialog.ShowsTicked(IDC_SUB_LIST, 4));
 }
 
-// Rows that do not exist count as marked; with empty bodies nothing is ticked.
+// Before a load nothing is marked: nothing is ticked, and the command ends as usual.
 TEST_F(ReferencedResponsesTest, BeforeAnyLoad) {
     WriteProgramIni("[OPTION]\r\nSUBCHECK=1\r\n");
-    EXPECT_EQ(ExtractReferencedResponses(dialog_), 1);
+    EXPECT_TRUE(ExtractReferencedResponses(session_, dialog_));
     EXPECT_TRUE(dialog_.lists[IDC_SUB_LIST].rows.empty());
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "参照レス抽出完了");
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        ASSERT_EQ(postTable[i].mainCheck, 1) << i;
-        ASSERT_EQ(postTable[i].subCheck, 0) << i;
-    }
+    for (int i = 0; i < MAX_POSTS; ++i) ASSERT_EQ(postTable[i].subCheck, 0) << i;
 }
 
 TEST_F(ReferencedResponsesTest, MissingListChangesNothing) {
@@ -134,15 +133,15 @@ TEST_F(ReferencedResponsesTest, MissingListChangesNothing) {
         SCOPED_TRACE(missing);
         MemoryDialog dialog;
         Set(postTable[0].body, "&gt;&gt;2");
-        FillMainList(dialog);
-        FillSubList(dialog);
-        dialog.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
+        FillMainList(dialog, postTable);
+        FillSubList(dialog, postTable);
+        postTable[0].mainCheck = 1;
         dialog.Remove(missing);
         dialog.texts[IDC_STATUS] = "old";
-        EXPECT_EQ(ExtractReferencedResponses(dialog), 0);
+        EXPECT_FALSE(ExtractReferencedResponses(session_, dialog));
         EXPECT_EQ(dialog.texts[IDC_STATUS], "");
-        EXPECT_EQ(postTable[0].mainCheck, 0);
-        EXPECT_EQ(dialog.RowStateImage(IDC_SUB_LIST, 1), STATE_IMAGE_UNCHECKED);
+        EXPECT_EQ(postTable[1].subCheck, 0);
+        EXPECT_FALSE(dialog.ShowsTicked(IDC_SUB_LIST, 1));
     }
     EXPECT_NE(Log().find(INDENT + "Error：GetDlgItem()\r\n"), std::string::npos);
 }

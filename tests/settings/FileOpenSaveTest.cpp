@@ -10,13 +10,12 @@ using ChooserTest = ProgramTest;
 
 TEST_F(ChooserTest, ThreadLogChosenGoesIntoTheBoxAndNothingIsLoaded) {
     dialog_.chosenPath = "C:\\logs\\スレッド.dat";
-    EXPECT_EQ(ChooseThreadLog(dialog_), 1);
+    EXPECT_TRUE(ChooseThreadLog(dialog_));
     EXPECT_EQ(dialog_.texts[IDC_LOG_PATH], "C:\\logs\\スレッド.dat");
     ASSERT_EQ(dialog_.choosers.size(), 1u);
-    EXPECT_EQ(dialog_.choosers[0].first, DialogPort::Chooser::Open);
-    EXPECT_EQ(dialog_.choosers[0].second, "dat files {*.dat}|*.dat|All files {*.*}|*.*|");
+    EXPECT_EQ(dialog_.choosers[0], DialogPort::Chooser::ThreadLog);
     EXPECT_TRUE(dialog_.lists.empty());
-    EXPECT_STREQ(loadedLogPath, "");
+    EXPECT_STREQ(session_.loadedLogPath, "");
 }
 
 TEST_F(ChooserTest, OutputFileGainsHtmlWhenHtmStandsNowhere) {
@@ -38,36 +37,35 @@ TEST_F(ChooserTest, OutputFileGainsHtmlWhenHtmStandsNowhere) {
         SCOPED_TRACE(c.chosen);
         dialog_.texts[IDC_OUTPUT_PATH] = "old.html";
         dialog_.chosenPath = c.chosen;
-        EXPECT_EQ(ChooseOutputFile(dialog_), c.box.empty() ? 0 : 1);
+        EXPECT_EQ(ChooseOutputFile(dialog_), !c.box.empty());
         EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], c.box.empty() ? "old.html" : c.box);
     }
     EXPECT_EQ(Records().back(), "ERROR|FileOpenSave.cpp|ERROR:FileOpenDlg()|" + Code(CHOOSER_NAME_TOO_LONG));
-    EXPECT_EQ(dialog_.choosers.back().first, DialogPort::Chooser::Save);
-    EXPECT_EQ(dialog_.choosers.back().second, "HTML files {*.htm}|*.htm;*.html|All files {*.*}|*.*|");
+    EXPECT_EQ(dialog_.choosers.back(), DialogPort::Chooser::Page);
 }
 
 // A cancel leaves the box and the log alone; a failing chooser is logged
-// with its own code. Each chooser starts from an emptied buffer.
+// with its own code. No chooser proposes a name, not even the one chosen before.
 TEST_F(ChooserTest, CancelChangesNothingAndFailureIsLogged) {
     const struct {
-        int (*command)(DialogPort&);
+        bool (*command)(DialogPort&);
         int box;
-        char* buffer;
-    } choosers[] = {{ChooseThreadLog, IDC_LOG_PATH, threadLogChooserPath},
-                    {ChooseOutputFile, IDC_OUTPUT_PATH, outputChooserPath}};
+    } choosers[] = {{ChooseThreadLog, IDC_LOG_PATH}, {ChooseOutputFile, IDC_OUTPUT_PATH}};
     for (const auto& c : choosers) {
         SCOPED_TRACE(c.box);
+        dialog_.chosenPath = "C:\\chosen.dat";
+        EXPECT_TRUE(c.command(dialog_));
+        dialog_.chosenPath = "";
         dialog_.texts[c.box] = "before";
-        strcpy(c.buffer, "stale");
         dialog_.chooserError = 0;
         const size_t before = Records().size();
-        EXPECT_EQ(c.command(dialog_), 0);
+        EXPECT_FALSE(c.command(dialog_));
         EXPECT_EQ(dialog_.texts[c.box], "before");
-        EXPECT_EQ(c.buffer[0], '\0');
+        EXPECT_EQ(dialog_.proposedNames.back(), "");
         EXPECT_EQ(Records().size(), before);
 
         dialog_.chooserError = 0x3002;
-        EXPECT_EQ(c.command(dialog_), 0);
+        EXPECT_FALSE(c.command(dialog_));
         EXPECT_EQ(dialog_.texts[c.box], "before");
         EXPECT_EQ(Records().size(), before + 1);
         EXPECT_EQ(Records().back(), "ERROR|FileOpenSave.cpp|ERROR:FileOpenDlg()|" + Code(0x3002));

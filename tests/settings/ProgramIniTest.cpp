@@ -13,20 +13,14 @@ namespace {
 
 class ProgramIniTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        strcpy(saved_, iniPath);
-        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
-    }
-    void TearDown() override { strcpy(iniPath, saved_); }
-
-    static std::string Text(const TextSetting& setting) {
+    std::string Text(const TextSetting& setting) {
         char out[INI_TEXT_SIZE];
-        ReadIniText(setting, out);
+        ReadIniText(ini_.c_str(), setting, out);
         return out;
     }
 
     TempDir dir_;
-    char saved_[PATH_BUFFER_SIZE];
+    std::string ini_ = dir_.File("Harvo.ini");
 };
 
 TEST_F(ProgramIniTest, LiesBesideTheProgram) {
@@ -62,43 +56,43 @@ TEST_F(ProgramIniTest, ReadsEverySetting) {
         {longColour.c_str(), 0, 0, 0, cutColour.c_str(), "", 0, "hvTargetText", 0, 0},
     };
     for (const Case& c : cases) {
-        std::remove(iniPath);
-        if (c.file) WriteBytes(iniPath, c.file);
+        std::remove(ini_.c_str());
+        if (c.file) WriteBytes(ini_, c.file);
         const std::string what = c.file ? c.file : "no file";
-        EXPECT_EQ(ReadIniInt(SETTING_KIND), c.kind) << what;
-        EXPECT_EQ(ReadIniInt(SETTING_MAIL_OUTPUT), c.mailOutput) << what;
-        EXPECT_EQ(ReadIniInt(SETTING_REDAT), c.redat) << what;
+        EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_KIND), c.kind) << what;
+        EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_MAIL_OUTPUT), c.mailOutput) << what;
+        EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_REDAT), c.redat) << what;
         EXPECT_EQ(Text(SETTING_TEXT_COLOUR), c.textColour) << what;
         EXPECT_EQ(Text(SETTING_NAME_COLOUR), c.nameColour) << what;
-        EXPECT_EQ(ReadIniInt(SETTING_TAG_KIND), c.tagKind) << what;
+        EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_TAG_KIND), c.tagKind) << what;
         EXPECT_EQ(Text(SETTING_TARGET_TEXT), c.targetText) << what;
-        EXPECT_EQ(ReadIniInt(SETTING_SELECT_ID), c.selectId) << what;
-        EXPECT_EQ(ReadIniInt(SETTING_SUBCHECK), c.subcheck) << what;
+        EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_SELECT_ID), c.selectId) << what;
+        EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_SUBCHECK), c.subcheck) << what;
     }
 }
 
 TEST_F(ProgramIniTest, WritesKeepTheUsersLinesAndCountAtOnce) {
-    ASSERT_TRUE(WriteIniText("EXCHANGE", "KIND", "1"));  // file, section and key created
-    EXPECT_EQ(ReadBytes(iniPath), "[EXCHANGE]\r\nKIND=1\r\n");
-    EXPECT_EQ(ReadIniInt(SETTING_KIND), 1);
+    ASSERT_TRUE(WriteIniText(ini_.c_str(), "EXCHANGE", "KIND", "1"));  // file, section and key created
+    EXPECT_EQ(ReadBytes(ini_), "[EXCHANGE]\r\nKIND=1\r\n");
+    EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_KIND), 1);
 
     const std::string edited =
         "; colours for the summary of thread 1234\r\n[EXCHANGE]\r\n  kind = 99  \r\nREDAT=1\r\n\r\n"
         "[CSS]\r\nTARGET_TEXT=mark\r\n";
-    WriteBytes(iniPath, edited);  // edited by hand while the program runs
-    EXPECT_EQ(ReadIniInt(SETTING_KIND), 99);
+    WriteBytes(ini_, edited);  // edited by hand while the program runs
+    EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_KIND), 99);
 
-    ASSERT_TRUE(WriteIniText("EXCHANGE", "KIND", "0"));
-    ASSERT_TRUE(WriteIniText("COLOR", "NAME", "赤"));
-    ASSERT_TRUE(WriteIniText("EXCHANGE", "MAIL_OUTPUT", "1"));
-    EXPECT_EQ(ReadBytes(iniPath),
+    ASSERT_TRUE(WriteIniText(ini_.c_str(), "EXCHANGE", "KIND", "0"));
+    ASSERT_TRUE(WriteIniText(ini_.c_str(), "COLOR", "NAME", "赤"));
+    ASSERT_TRUE(WriteIniText(ini_.c_str(), "EXCHANGE", "MAIL_OUTPUT", "1"));
+    EXPECT_EQ(ReadBytes(ini_),
               "; colours for the summary of thread 1234\r\n[EXCHANGE]\r\n  kind = 0  \r\nREDAT=1\r\n"
               "MAIL_OUTPUT=1\r\n\r\n[CSS]\r\nTARGET_TEXT=mark\r\n[COLOR]\r\nNAME=赤\r\n");
-    EXPECT_EQ(ReadIniInt(SETTING_KIND), 0);
+    EXPECT_EQ(ReadIniInt(ini_.c_str(), SETTING_KIND), 0);
     EXPECT_EQ(Text(SETTING_NAME_COLOUR), "赤");
 
-    snprintf(iniPath, sizeof iniPath, "%s", dir_.File("missing/Harvo.ini").c_str());
-    EXPECT_FALSE(WriteIniText("EXCHANGE", "KIND", "1"));
+    ini_ = dir_.File("missing/Harvo.ini");
+    EXPECT_FALSE(WriteIniText(ini_.c_str(), "EXCHANGE", "KIND", "1"));
 }
 
 }  // namespace

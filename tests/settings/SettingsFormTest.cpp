@@ -12,7 +12,7 @@ namespace {
 
 class SettingsFormTest : public ProgramTest {
 protected:
-    std::string Ini() const { return ReadBytes(iniPath); }
+    std::string Ini() const { return ReadBytes(session_.iniPath); }
     // The key's value, or "(none)" when the key is missing.
     std::string Value(const char* section, const char* key) const {
         std::string value;
@@ -58,28 +58,28 @@ TEST_F(SettingsFormTest, ReadsWhatTheIniHolds) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.ini ? c.ini : "no file");
-        if (c.ini) WriteBytes(iniPath, c.ini);
-        const SettingsForm form = ReadSettingsForm();
+        if (c.ini) WriteBytes(session_.iniPath, c.ini);
+        const SettingsForm form = ReadSettingsForm(session_.iniPath);
         EXPECT_EQ(form.modeButton, c.button);
         EXPECT_STREQ(form.bodyColour, c.body);
         EXPECT_STREQ(form.nameColour, c.name);
         EXPECT_EQ(form.rewriteDat, c.redat);
         EXPECT_EQ(form.mailOutput, c.mail);
     }
-    WriteBytes(iniPath, "[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=1\r\nLOCAL_LINKS=2\r\n");
-    const SettingsForm form = ReadSettingsForm();
+    WriteBytes(session_.iniPath, "[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=1\r\nLOCAL_LINKS=2\r\n");
+    const SettingsForm form = ReadSettingsForm(session_.iniPath);
     EXPECT_EQ(form.charsetButton, IDC_SET_CHARSET_UTF8);
     EXPECT_TRUE(form.openPage);
     EXPECT_FALSE(form.localLinks) << "ticked for exactly 1";
 }
 
 TEST_F(SettingsFormTest, WritesTheEightKeys) {
-    EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_BODY_MODE, "", "", false, false)), 1);
+    EXPECT_EQ(WriteSettingsForm(session_.iniPath, Form(IDC_SET_BODY_MODE, "", "", false, false)), 1);
     EXPECT_EQ(Ini(), "[EXCHANGE]\r\nKIND=0\r\nREDAT=0\r\nMAIL_OUTPUT=0\r\nCHARSET=0\r\n[COLOR]\r\nTEXT=\r\nNAME=\r\n"
                      "[OPTION]\r\nOPEN_PAGE=0\r\nLOCAL_LINKS=0\r\n");
 
-    WriteBytes(iniPath, "[EXCHANGE]\r\nMAIL_OUTPUT=2\r\n");
-    EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_CSS_MODE, "red", "#00ff00", true, true)), 1);
+    WriteBytes(session_.iniPath, "[EXCHANGE]\r\nMAIL_OUTPUT=2\r\n");
+    EXPECT_EQ(WriteSettingsForm(session_.iniPath, Form(IDC_SET_CSS_MODE, "red", "#00ff00", true, true)), 1);
     EXPECT_EQ(Value("EXCHANGE", "KIND"), "99");
     EXPECT_EQ(Value("COLOR", "TEXT"), "red") << "stored as typed";
     EXPECT_EQ(Value("COLOR", "NAME"), "#00ff00");
@@ -88,7 +88,7 @@ TEST_F(SettingsFormTest, WritesTheEightKeys) {
     SettingsForm pages = Form(IDC_SET_BODY_MODE, "", "", false, false);
     pages.charsetButton = IDC_SET_CHARSET_SHIFT_JIS;
     pages.localLinks = true;
-    EXPECT_EQ(WriteSettingsForm(pages), 1);
+    EXPECT_EQ(WriteSettingsForm(session_.iniPath, pages), 1);
     EXPECT_EQ(Value("EXCHANGE", "CHARSET"), "1");
     EXPECT_EQ(Value("OPTION", "OPEN_PAGE"), "0");
     EXPECT_EQ(Value("OPTION", "LOCAL_LINKS"), "1");
@@ -111,11 +111,11 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
     const std::string record = INDENT + "Error：WritePrivateProfileString()\r\n";
     for (int failing = 0; failing < keys; ++failing) {
         SCOPED_TRACE(writes[failing].key);
-        remove(iniPath);
+        remove(session_.iniPath);
         const size_t logged = Log().size();
         {
             FaultyFiles faults(failing + 1, FaultyFiles::Fault::Transient, FaultyFiles::Move);
-            EXPECT_EQ(WriteSettingsForm(Form(IDC_SET_NAME_MODE, "a", "b", true, false)), 0);
+            EXPECT_EQ(WriteSettingsForm(session_.iniPath, Form(IDC_SET_NAME_MODE, "a", "b", true, false)), 0);
             EXPECT_TRUE(faults.fired());
         }
         for (int i = 0; i < keys; ++i)

@@ -1,5 +1,5 @@
 // The main dialog in memory, for tests of the commands: texts of controls,
-// list rows with their cells and state images, a log of questions asked.
+// list rows with their cells and check boxes, a log of questions asked.
 #pragma once
 
 #include <cstdio>
@@ -16,10 +16,10 @@ class MemoryDialog : public DialogPort {
 public:
     struct Row {
         std::vector<std::string> cells;
-        int stateImage = 1;
+        bool ticked = false;
     };
     struct List {
-        uint32_t extendedStyle = 0;
+        int checkListCalls = 0;  // how often it was made a check list
         std::vector<std::pair<std::string, int>> columns;  // header, width
         std::vector<Row> rows;
         bool redraw = true;
@@ -43,8 +43,7 @@ public:
     }
     void SetText(int id, const char* text) override { texts[id] = text; }
 
-    uint32_t ListExtendedStyle(int id) override { return lists[id].extendedStyle; }
-    void SetListExtendedStyle(int id, uint32_t style) override { lists[id].extendedStyle = style; }
+    void ShowAsCheckList(int id) override { ++lists[id].checkListCalls; }
     void InsertListColumn(int id, int column, const char* header, int width) override {
         auto& columns = lists[id].columns;
         columns.insert(columns.begin() + column, {header, width});
@@ -60,14 +59,15 @@ public:
     void SetCell(int id, int row, int column, const char* text) override {
         lists[id].rows.at(static_cast<size_t>(row)).cells.at(static_cast<size_t>(column)) = text;
     }
-    int RowStateImage(int id, int row) override {
-        if (!lists.count(id)) return 0;  // reading adds no list
-        const auto& rows = lists[id].rows;
-        return row >= 0 && static_cast<size_t>(row) < rows.size() ? rows[static_cast<size_t>(row)].stateImage : 0;
-    }
-    void SetRowStateImage(int id, int row, int image) override {
+    void ShowRowTicked(int id, int row, bool ticked) override {
         auto& rows = lists[id].rows;
-        if (row >= 0 && static_cast<size_t>(row) < rows.size()) rows[static_cast<size_t>(row)].stateImage = image;
+        if (row >= 0 && static_cast<size_t>(row) < rows.size()) rows[static_cast<size_t>(row)].ticked = ticked;
+    }
+    // Whether the row exists and shows its check box ticked.
+    bool ShowsTicked(int id, int row) {
+        if (!lists.count(id)) return false;  // reading adds no list
+        const auto& rows = lists[id].rows;
+        return row >= 0 && static_cast<size_t>(row) < rows.size() && rows[static_cast<size_t>(row)].ticked;
     }
     void SetListRedraw(int id, bool on) override { lists[id].redraw = on; }
     void ShowListTop(int) override {}  // no scrolling nor selection in memory
@@ -83,10 +83,9 @@ public:
 
     // The next chooser yields chosenPath; an empty one ends it without a file,
     // with chooserError as the last-error value.
-    bool ChooseFile(Chooser kind, const char* filter, char* path, size_t size) override {
-        std::string pairs;
-        for (const char* p = filter; *p; p += strlen(p) + 1) pairs += std::string(p) + "|";
-        choosers.push_back({kind, pairs});
+    bool ChooseFile(Chooser kind, char* path, size_t size) override {
+        choosers.push_back(kind);
+        proposedNames.push_back(std::string(path, strnlen(path, size)));
         if (chosenPath.empty()) {
             plat::SetLastErrorCode(chooserError);
             return false;
@@ -110,7 +109,8 @@ public:
     };
     std::vector<Question> questions;
     std::vector<bool> answers;
-    std::vector<std::pair<Chooser, std::string>> choosers;  // kind, filter pairs joined by '|'
+    std::vector<Chooser> choosers;  // the kinds of file asked for, in order
+    std::vector<std::string> proposedNames;  // the name each chooser started with
     std::string chosenPath;
     uint32_t chooserError = 0;
     std::vector<std::string> opened;  // by the shell

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <stdexcept>
 
@@ -72,6 +74,11 @@ std::string ProgramDir() {
     plat::ModulePath(module, sizeof module);
     const std::string path = module;
     return path.substr(0, path.find_last_of("\\/") + 1);
+}
+
+bool RunningUnderCi() {
+    const char* ci = getenv("CI");
+    return ci && strcmp(ci, "true") == 0;
 }
 
 std::string RealThreadLogFolder() {

@@ -27,3 +27,13 @@ std::string ProgramDir();
 // The folder of the real thread logs beside the checkout, with its trailing
 // separator; empty when it is not there.
 std::string RealThreadLogFolder();
+// Whether the tests run under CI (CI=true), where the real thread logs must be there.
+bool RunningUnderCi();
+// At the start of a test that reads the real thread logs: without them the
+// test is skipped on a developer's machine and fails under CI.
+#define REQUIRE_REAL_THREAD_LOGS()                                                                        \
+    do {                                                                                                   \
+        if (!RealThreadLogFolder().empty()) break;                                                         \
+        if (RunningUnderCi()) FAIL() << "the real thread logs are missing: ../shared/data/real";           \
+        GTEST_SKIP() << "no real thread logs beside the checkout";                                         \
+    } while (0)

@@ -28,10 +28,10 @@ TEST_F(LoadCommandTest, LoadsTheNamedThreadLog) {
     dialog_.texts[IDC_OUTPUT_PATH] = "old.html";
     dialog_.texts[IDC_STATUS] = "old status";
 
-    EXPECT_EQ(LoadThreadLog(dialog_), 1);
+    EXPECT_EQ(LoadThreadLog(session_, dialog_), 1);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイル読み込み完了");
     EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
-    EXPECT_EQ(std::string(loadedLogPath), path);
+    EXPECT_EQ(std::string(session_.loadedLogPath), path);
     EXPECT_STREQ(postTable[0].title, "スレタイ");
     EXPECT_STREQ(postTable[0].trip, "◆abc");
     EXPECT_STREQ(postTable[1].id, "bbb");
@@ -43,26 +43,26 @@ TEST_F(LoadCommandTest, LoadsTheNamedThreadLog) {
 
 TEST_F(LoadCommandTest, NoPathNamedChangesNothing) {
     postTable[0].mainCheck = 1;
-    strcpy(loadedLogPath, "earlier.dat");
-    EXPECT_EQ(LoadThreadLog(dialog_), 1);
+    strcpy(session_.loadedLogPath, "earlier.dat");
+    EXPECT_FALSE(LoadThreadLog(session_, dialog_));
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "読み込み対象ファイルの設定がありません");
     EXPECT_EQ(postTable[0].mainCheck, 1);
-    EXPECT_STREQ(loadedLogPath, "earlier.dat");
+    EXPECT_STREQ(session_.loadedLogPath, "earlier.dat");
     EXPECT_TRUE(dialog_.lists.empty());
 }
 
 // A second load replaces everything of the first, marks included.
 TEST_F(LoadCommandTest, SecondLoadClearsTheFirst) {
     dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", THREAD);
-    LoadThreadLog(dialog_);
-    dialog_.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
+    LoadThreadLog(session_, dialog_);
+    Tick(IDC_MAIN_LIST, {1});
     postTable[1].mainCheck = 1;
     postTable[1050].idGroup = 3;
 
     dialog_.answers = {true};  // throw the changed marks away
     dialog_.texts[IDC_LOG_PATH] = WriteLog("b.dat", "x<>y<>z<>w<>t2\n");
-    EXPECT_EQ(LoadThreadLog(dialog_), 1);
-    EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_UNCHECKED);
+    EXPECT_EQ(LoadThreadLog(session_, dialog_), 1);
+    EXPECT_FALSE(dialog_.ShowsTicked(IDC_MAIN_LIST, 0));
     EXPECT_EQ(postTable[1].mainCheck, 0);
     EXPECT_EQ(postTable[1].name[0], '\0');
     EXPECT_EQ(postTable[1050].idGroup, 0) << "all 1100 records are cleared";
@@ -74,20 +74,20 @@ TEST_F(LoadCommandTest, SecondLoadClearsTheFirst) {
 TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
     const std::string first = WriteLog("a.dat", THREAD);
     dialog_.texts[IDC_LOG_PATH] = first;
-    LoadThreadLog(dialog_);
-    dialog_.SetRowStateImage(IDC_SUB_LIST, 1, STATE_IMAGE_CHECKED);
+    LoadThreadLog(session_, dialog_);
+    Tick(IDC_SUB_LIST, {2});
     dialog_.answers = {true, true};  // throw the changed marks away
 
     for (const std::string& bad : {dir_.File("missing.dat"), dir_.path()}) {
         SCOPED_TRACE(bad);
         dialog_.texts[IDC_LOG_PATH] = bad;
         dialog_.texts[IDC_OUTPUT_PATH] = "out.html";
-        EXPECT_EQ(LoadThreadLog(dialog_), 0);
+        EXPECT_EQ(LoadThreadLog(session_, dialog_), 0);
         EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
         EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
-        EXPECT_STREQ(loadedLogPath, first.c_str());
+        EXPECT_STREQ(session_.loadedLogPath, first.c_str());
         EXPECT_STREQ(postTable[0].title, "スレタイ");
-        EXPECT_EQ(dialog_.RowStateImage(IDC_SUB_LIST, 1), STATE_IMAGE_CHECKED);
+        EXPECT_TRUE(dialog_.ShowsTicked(IDC_SUB_LIST, 1));
         EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].rows[0].cells[4], "一つ目");
     }
     EXPECT_NE(Log().find(INDENT + "fopen()\r\n" + INDENT + "datファイルオープン失敗\r\n"), std::string::npos);
@@ -97,8 +97,8 @@ TEST_F(LoadCommandTest, UnopenableFileKeepsWhatWasLoaded) {
 // table, the user is told, and nothing is left to convert.
 TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
     dialog_.texts[IDC_LOG_PATH] = WriteLog("a.dat", THREAD);
-    LoadThreadLog(dialog_);
-    dialog_.SetRowStateImage(IDC_MAIN_LIST, 0, STATE_IMAGE_CHECKED);
+    LoadThreadLog(session_, dialog_);
+    Tick(IDC_MAIN_LIST, {1});
     dialog_.answers = {true};  // throw the changed marks away
 
     std::string big = THREAD;
@@ -106,16 +106,16 @@ TEST_F(LoadCommandTest, ReadBrokenOffPartWayLoadsNothing) {
     dialog_.texts[IDC_LOG_PATH] = WriteLog("big.dat", big);
     {
         FaultyFiles faulty(2, FaultyFiles::Fault::Transient, FaultyFiles::Read);
-        EXPECT_EQ(LoadThreadLog(dialog_), 0);
+        EXPECT_EQ(LoadThreadLog(session_, dialog_), 0);
         EXPECT_TRUE(faulty.fired());
     }
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
-    EXPECT_STREQ(loadedLogPath, "");
+    EXPECT_STREQ(session_.loadedLogPath, "");
     EXPECT_EQ(postTable[0].title[0], '\0');
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows.size(), 1000u);
     EXPECT_EQ(dialog_.lists[IDC_MAIN_LIST].rows[0].cells[1], "");
     EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].rows[1].cells[4], "");
-    EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 0), STATE_IMAGE_UNCHECKED);
+    EXPECT_FALSE(dialog_.ShowsTicked(IDC_MAIN_LIST, 0));
 }
 
 // A path may hold 259 bytes; a longer text in the box is refused, not cut
@@ -126,13 +126,13 @@ TEST_F(LoadCommandTest, PathsUpToTheLongestLoadAndLongerAreRefused) {
     ASSERT_EQ(path.size(), 259u);
     WriteBytes(path, THREAD);
     dialog_.texts[IDC_LOG_PATH] = path;
-    EXPECT_EQ(LoadThreadLog(dialog_), 1);
-    EXPECT_EQ(std::string(loadedLogPath), path);
+    EXPECT_EQ(LoadThreadLog(session_, dialog_), 1);
+    EXPECT_EQ(std::string(session_.loadedLogPath), path);
 
     dialog_.texts[IDC_LOG_PATH] = path + "x";
-    EXPECT_EQ(LoadThreadLog(dialog_), 0);
+    EXPECT_EQ(LoadThreadLog(session_, dialog_), 0);
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
-    EXPECT_EQ(std::string(loadedLogPath), path);
+    EXPECT_EQ(std::string(session_.loadedLogPath), path);
     EXPECT_NE(Log().find(INDENT + "ファイル名異常\r\n" + INDENT + path + "x\r\n"), std::string::npos);
 }
 

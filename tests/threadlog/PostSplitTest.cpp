@@ -30,7 +30,7 @@ TEST_F(ThreadLogTest, SplitTakesAFieldOnlyWhenItsSeparatorIsThere) {
     auto record = std::make_unique<PostRecord>();
     for (const Case& c : cases) {
         memset(record.get(), 0x55, sizeof *record);  // a split starts from a zeroed record
-        EXPECT_EQ(SplitPostLine(c.index, c.line.c_str(), record.get()), 1);
+        SplitPostLine(c.index, c.line.c_str(), record.get());
         EXPECT_EQ(record->number, c.index);
         EXPECT_EQ(record->line, c.line);
         EXPECT_EQ(record->name, c.fields[0]) << c.line;
@@ -79,10 +79,10 @@ TEST_F(ThreadLogTest, SplitStepDerivesDateIdKoteAndTrip) {
         {"a</b>b<b>", "", "", "", "", ""},  // no date field: nothing is derived
     };
     for (const Case& c : cases) {
-        ClearPostTable();
+        ClearPostTable(postTable);
         strcpy(postTable[0].name, c.name);
         strcpy(postTable[0].dateId, c.dateId);
-        EXPECT_EQ(SplitNameAndDate(), 1);
+        SplitNamesAndDateIds(postTable);
         const PostRecord& r = postTable[0];
         EXPECT_STREQ(r.date, c.date) << c.dateId;
         EXPECT_STREQ(r.id, c.id) << c.dateId;
@@ -93,7 +93,7 @@ TEST_F(ThreadLogTest, SplitStepDerivesDateIdKoteAndTrip) {
 
 TEST_F(ThreadLogTest, SplitStepCoversTheWorkingRangeOnly) {
     for (int i : {MAX_POSTS - 1, MAX_POSTS}) strcpy(postTable[i].dateId, "d ID:x");
-    SplitNameAndDate();
+    SplitNamesAndDateIds(postTable);
     EXPECT_STREQ(postTable[MAX_POSTS - 1].id, "x");
     EXPECT_STREQ(postTable[MAX_POSTS].id, "");
 }
@@ -103,7 +103,7 @@ TEST_F(ThreadLogTest, SplitStepLogsEachPart) {
     strcpy(postTable[0].dateId, "d ID:x BE:1");
     strcpy(postTable[1].name, "n");
     strcpy(postTable[1].dateId, "d");
-    SplitNameAndDate();
+    SplitNamesAndDateIds(postTable);
     EXPECT_EQ(Records(), (std::vector<std::string>{"DEBUG|日付|d ", "DEBUG|ID|x", "DEBUG|コテ|h ",
                                                    "DEBUG|トリップ|◆t", "DEBUG|日付|d", "DEBUG|IDなし"}));
 }

@@ -23,6 +23,6 @@ protected:
     std::string DatPath() const { return dir_.File("1234567890.dat"); }
     int Load(const std::string& bytes) {
         WriteBytes(DatPath(), bytes);
-        return ReadThreadLog(DatPath().c_str());
+        return ReadThreadLog(postTable, DatPath().c_str());
     }
 };

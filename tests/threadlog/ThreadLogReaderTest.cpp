@@ -13,14 +13,14 @@ using namespace std::string_literals;
 const std::string RULE = "DEBUG|-------------------------------------|";
 
 TEST_F(ThreadLogTest, MissingOrEmptyPathReadsNothing) {
-    EXPECT_EQ(ReadThreadLog(nullptr), 0);
-    EXPECT_EQ(ReadThreadLog(""), 1);
+    EXPECT_EQ(ReadThreadLog(postTable, nullptr), 0);
+    EXPECT_EQ(ReadThreadLog(postTable, ""), 1);
     EXPECT_EQ(Records(), (std::vector<std::string>{"ERROR|ファイル名異常", "ERROR|ファイル名設定なし"}));
 }
 
 TEST_F(ThreadLogTest, UnopenableFileLogsTheSystemCode) {
     const std::string missing = dir_.File("missing.dat");
-    EXPECT_EQ(ReadThreadLog(missing.c_str()), 0);
+    EXPECT_EQ(ReadThreadLog(postTable, missing.c_str()), 0);
     std::vector<std::string> records = Records();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], "TRACE|datファイル|" + missing);
@@ -32,7 +32,7 @@ TEST_F(ThreadLogTest, UnopenableFileLogsTheSystemCode) {
     WriteBytes(DatPath(), "n<>m<>d<>b<>\n");
     {
         FaultyFiles faulty(1, FaultyFiles::Fault::Transient, FaultyFiles::Open);
-        EXPECT_EQ(ReadThreadLog(DatPath().c_str()), 0);
+        EXPECT_EQ(ReadThreadLog(postTable, DatPath().c_str()), 0);
     }
     EXPECT_TRUE(IsZero(postTable[0]));
     records = Records();
@@ -48,22 +48,22 @@ TEST_F(ThreadLogTest, ReadBrokenOffPartWayClearsTheTable) {
     WriteBytes(DatPath(), bytes);
     {
         FaultyFiles faulty(2, FaultyFiles::Fault::Transient, FaultyFiles::Read);
-        EXPECT_EQ(ReadThreadLog(DatPath().c_str()), READ_LOG_BROKEN);
+        EXPECT_EQ(ReadThreadLog(postTable, DatPath().c_str()), READ_LOG_BROKEN);
         EXPECT_TRUE(faulty.fired());
     }
-    EXPECT_TRUE(std::all_of(postTable, postTable + POST_TABLE_CAPACITY, IsZero));
+    EXPECT_TRUE(std::all_of(postTable.records, postTable.records + POST_TABLE_CAPACITY, IsZero));
     const std::vector<std::string> records = Records();
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(records[0], "ERROR|fread()|datファイル読み込み失敗|" + Code(FaultyFiles::INJECTED_ERROR));
 
-    EXPECT_EQ(ReadThreadLog(DatPath().c_str()), 1) << "the same file reads whole once the fault is gone";
+    EXPECT_EQ(ReadThreadLog(postTable, DatPath().c_str()), 1) << "the same file reads whole once the fault is gone";
     EXPECT_STREQ(postTable[300].name, "n");
 }
 
 TEST_F(ThreadLogTest, FilesWithoutALineFeedLeaveEveryRecordEmpty) {
     for (const std::string bytes : {"", "n<>m<>d<>b<>t", "\r"}) {
         EXPECT_EQ(Load(bytes), 1);
-        EXPECT_TRUE(std::all_of(postTable, postTable + POST_TABLE_CAPACITY, IsZero)) << bytes;
+        EXPECT_TRUE(std::all_of(postTable.records, postTable.records + POST_TABLE_CAPACITY, IsZero)) << bytes;
     }
 }
 
@@ -79,7 +79,7 @@ TEST_F(ThreadLogTest, ThreeLinesFillThreeRecords) {
     EXPECT_STREQ(postTable[0].title, "T\r");  // a carriage return is a byte of the line
     EXPECT_STREQ(postTable[1].title, "");
     EXPECT_STREQ(postTable[1].line, "b<>2<>d2<>b2<>\r");
-    EXPECT_TRUE(std::all_of(postTable + 3, postTable + POST_TABLE_CAPACITY, IsZero));
+    EXPECT_TRUE(std::all_of(postTable.records + 3, postTable.records + POST_TABLE_CAPACITY, IsZero));
     const std::vector<std::string> records = Records();
     EXPECT_EQ(records[0], "TRACE|datファイル|" + DatPath());
     EXPECT_EQ(records[1], RULE + "【データNo=   1】");
@@ -96,7 +96,7 @@ TEST_F(ThreadLogTest, LinesOf10239BytesOrMoreBecomeEmptyRecords) {
     const Case cases[] = {{10238, 0, true}, {10238, 1000, true}, {10239, 0, false},
                           {10240, 0, false}, {30000, 0, false}, {10239, 10239, false}};
     for (const Case& c : cases) {
-        ClearPostTable();
+        ClearPostTable(postTable);
         Init("LOGLEVEL=2\r\nMAXSIZE=10240\r\n");
         const std::string line = "n<>m<>d<>" + std::string(c.length - 17, 'b') + "<>TAIL<>";
         std::string bytes;
@@ -167,7 +167,7 @@ TEST_F(ThreadLogTest, ChunkBoundariesChangeNothing) {
     files.insert(files.begin(), mixed + "unterminated");
     auto expected = std::make_unique<PostRecord>();
     for (const std::string& file : files) {
-        SplitNameAndDate();
+        SplitNamesAndDateIds(postTable);
         for (int i = 0; i < MAX_POSTS; ++i) postTable[i].mainCheck = postTable[i].subCheck = postTable[i].idGroup = 1;
         ASSERT_EQ(Load(file), 1);
         const std::vector<std::string> lines = LinesByteByByte(file);
@@ -181,7 +181,7 @@ TEST_F(ThreadLogTest, ChunkBoundariesChangeNothing) {
 
 TEST_F(ThreadLogTest, ReadingStopsAfter1002Lines) {
     for (int lines : {1001, 1002, 1003}) {
-        ClearPostTable();
+        ClearPostTable(postTable);
         Init("LOGLEVEL=2\r\nMAXSIZE=10240\r\n");
         std::string file;
         for (int i = 0; i < lines; ++i) file += "n<>m<>d<>b" + std::to_string(i) + "<>\n";
@@ -204,16 +204,16 @@ std::string Behind(const std::string& text, const std::string& mark) {
 }
 
 TEST_F(ThreadLogTest, RealThreadLogs) {
+    REQUIRE_REAL_THREAD_LOGS();
     const std::string folder = RealThreadLogFolder();
-    if (folder.empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
     Init("MAXSIZE=10240\r\n");
     for (const char* name : {"js2ch_1379534723.dat", "twoB_1193443676.dat", "twoB_1264432017.dat",
                              "twoB_2ch_with_id.dat", "twoB_2ch_with_id_and_be.dat", "twoB_with-trip.dat"}) {
         SCOPED_TRACE(name);
         const std::string path = folder + name, bytes = ReadBytes(path);
-        ClearPostTable();
-        ASSERT_EQ(ReadThreadLog(path.c_str()), 1);
-        SplitNameAndDate();
+        ClearPostTable(postTable);
+        ASSERT_EQ(ReadThreadLog(postTable, path.c_str()), 1);
+        SplitNamesAndDateIds(postTable);
         size_t count = 0;
         for (size_t start = 0, end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1, ++count) {
             const std::string line = bytes.substr(start, end - start);

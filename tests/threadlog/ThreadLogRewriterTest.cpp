@@ -27,7 +27,7 @@ std::string Join(const std::vector<std::string>& lines) {
 class RewriterTest : public ProgramTest {
 protected:
     std::string Rewritten() const { return dir_.File("page_RE.dat"); }
-    void Rewrite() { EXPECT_EQ(RewriteThreadLog(dir_.File("page.html").c_str()), 1); }
+    void Rewrite() { RewriteThreadLog(postTable, dir_.File("page.html").c_str()); }
 };
 
 // Posts 2, 5 and 7 marked in either list keep their lines and numbers; the
@@ -37,7 +37,6 @@ TEST_F(RewriterTest, KeepsMarkedPostsOnTheirLines) {
     Load(Join(lines));
     Tick(IDC_MAIN_LIST, {2, 7, 12});
     Tick(IDC_SUB_LIST, {5, 7});
-    ReadCheckStates(dialog_);
     Rewrite();
     const std::string bytes = ReadBytes(Rewritten());
     EXPECT_EQ(bytes, ReducedLogBytes(lines, {2, 5, 7, 12}));
@@ -47,7 +46,6 @@ TEST_F(RewriterTest, KeepsMarkedPostsOnTheirLines) {
 TEST_F(RewriterTest, WithNothingMarkedKeepsTheTitleLineAndReplacesAnOldFile) {
     const std::vector<std::string> lines = TenLines();
     Load(Join(lines));
-    ReadCheckStates(dialog_);
     WriteBytes(Rewritten(), "old");
     Rewrite();
     EXPECT_EQ(ReadBytes(Rewritten()), ReducedLogBytes(lines, {}));
@@ -60,7 +58,6 @@ TEST_F(RewriterTest, LongLinesAsTheReaderKeptThem) {
     const std::string tooLong = "n<><>d ID:y<>" + std::string(10300, 'c') + "<>";
     Load(Join({"t<><>d<>b<>スレタイ", longLine, tooLong}));
     Tick(IDC_MAIN_LIST, {2, 3});
-    ReadCheckStates(dialog_);
     Rewrite();
     EXPECT_EQ(ReadBytes(Rewritten()), ReducedLogBytes({"t<><>d<>b<>スレタイ", longLine.substr(0, 8191), ""}, {2, 3}));
 }
@@ -69,7 +66,6 @@ TEST_F(RewriterTest, TheRewrittenFileLoadsWithTheSameNumbers) {
     const std::vector<std::string> lines = TenLines();
     Load(Join(lines));
     Tick(IDC_SUB_LIST, {3, 9});
-    ReadCheckStates(dialog_);
     Rewrite();
 
     dialog_.answers = {true};  // the ticks are thrown away
@@ -87,7 +83,6 @@ TEST_F(RewriterTest, TheRewrittenFileLoadsWithTheSameNumbers) {
 
 TEST_F(RewriterTest, FailedWriteKeepsTheOldFile) {
     Load(Join(TenLines()));
-    ReadCheckStates(dialog_);
     const struct {
         unsigned op;
         int failAt;
@@ -110,7 +105,7 @@ TEST_F(RewriterTest, RefusesANameTooLong) {
     Load(Join(TenLines()));
     std::string page = dir_.File("");
     page += std::string(259 - page.size() - 5, 'p') + ".html";
-    RewriteThreadLog(page.c_str());
+    RewriteThreadLog(postTable, page.c_str());
     EXPECT_EQ(Records().back(), "ERROR|Harvo.cpp|datファイル再書き込み Error：fopen()");
     const std::string stem = page.substr(0, page.size() - 5);
     EXPECT_FALSE(PathExists(stem + "_RE.d"));

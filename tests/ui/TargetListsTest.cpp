@@ -3,8 +3,6 @@
 #include "resources/resource.h"
 #include "settings/ProgramIni.h"
 #include "tests/support/ProgramFixture.h"
-#include "app/MainCommands.h"
-#include "app/MainLayout.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -16,33 +14,26 @@ protected:
     const MemoryDialog::Row& SubRow(int i) { return dialog_.lists[IDC_SUB_LIST].rows.at(static_cast<size_t>(i)); }
 };
 
-TEST_F(TargetListsTest, InitialisationStylesListsAndAddsColumns) {
-    dialog_.lists[IDC_MAIN_LIST].extendedStyle = 0x20;
-    EXPECT_EQ(InitMainDialog(dialog_), 1);
-
-    EXPECT_EQ(dialog_.lists[IDC_MAIN_LIST].extendedStyle, 0x25u);
-    EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].extendedStyle, 0x5u);
-    using Columns = std::vector<std::pair<std::string, int>>;
-    EXPECT_EQ(dialog_.lists[IDC_MAIN_LIST].columns,
-              (Columns{{"No", 50}, {"名前", 250}, {"トリップ", 100}, {"ID", 100}, {"日付", 200}}));
-    EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].columns,
-              (Columns{{"No", 50}, {"名前（＆トリップ）", 250}, {"メール", 50}, {"ID", 100}, {"本文", 500}}));
-    EXPECT_TRUE(dialog_.lists[IDC_MAIN_LIST].rows.empty());
-
-    const std::string expectedIni = ProgramDir() + "Harvo.ini";
-    EXPECT_EQ(std::string(iniPath), expectedIni);
-    EXPECT_NE(Log().find(INDENT + "iniファイルパス\r\n" + INDENT + expectedIni + "\r\n"), std::string::npos);
+// Both lists become check lists with a column for each cell of a row.
+TEST_F(TargetListsTest, SetUpMakesCheckListsWithAColumnPerCell) {
+    SetUpTargetLists(dialog_);
+    FillMainList(dialog_, postTable);
+    FillSubList(dialog_, postTable);
+    for (int list : {IDC_MAIN_LIST, IDC_SUB_LIST}) {
+        const MemoryDialog::List& l = dialog_.lists[list];
+        EXPECT_EQ(l.checkListCalls, 1) << list;
+        ASSERT_EQ(l.columns.size(), l.rows.at(0).cells.size()) << list;
+        for (const auto& [header, width] : l.columns) EXPECT_TRUE(!header.empty() && width > 0) << list;
+    }
 }
 
 TEST_F(TargetListsTest, MissingListIsLoggedAndTheOtherStillSetUp) {
     dialog_.Remove(IDC_MAIN_LIST);
-    EXPECT_EQ(SetCheckListStyle(dialog_, IDC_MAIN_LIST), 0);
-    InitMainDialog(dialog_);
-    EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].extendedStyle, 0x5u);
+    SetUpTargetLists(dialog_);
+    EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].checkListCalls, 1);
     EXPECT_EQ(dialog_.lists[IDC_SUB_LIST].columns.size(), 5u);
     EXPECT_EQ(dialog_.lists.count(IDC_MAIN_LIST), 0u) << "nothing was sent to the missing list";
-    EXPECT_EQ(FillMainList(dialog_), 0);
-    EXPECT_EQ(ReadCheckStates(dialog_), 0);
+    EXPECT_FALSE(FillMainList(dialog_, postTable));
 
     const std::string log = Log();
     EXPECT_NE(log.find(INDENT + "Error：GetDlgItem()\r\n" + INDENT + "※ GetLastError=0x0000058d\r\n"),
@@ -64,8 +55,8 @@ TEST_F(TargetListsTest, FillShowsEveryRowWithItsCells) {
     const std::string body(4095, 'b');
     Set(postTable[2].body, body);
 
-    EXPECT_EQ(FillMainList(dialog_), 1);
-    EXPECT_EQ(FillSubList(dialog_), 1);
+    EXPECT_EQ(FillMainList(dialog_, postTable), 1);
+    EXPECT_EQ(FillSubList(dialog_, postTable), 1);
     ASSERT_EQ(dialog_.lists[IDC_MAIN_LIST].rows.size(), 1000u);
     ASSERT_EQ(dialog_.lists[IDC_SUB_LIST].rows.size(), 1000u);
     EXPECT_TRUE(dialog_.lists[IDC_MAIN_LIST].redraw && dialog_.lists[IDC_SUB_LIST].redraw);
@@ -82,53 +73,28 @@ TEST_F(TargetListsTest, FillShowsEveryRowWithItsCells) {
     EXPECT_EQ(SubRow(500).cells, (Cells{"501", "", "", "", ""}));
 }
 
-TEST_F(TargetListsTest, FillDropsEveryMark) {
-    FillMainList(dialog_);
-    dialog_.SetRowStateImage(IDC_MAIN_LIST, 7, STATE_IMAGE_CHECKED);
-    FillMainList(dialog_);
-    EXPECT_EQ(dialog_.RowStateImage(IDC_MAIN_LIST, 7), STATE_IMAGE_UNCHECKED);
+// A load refills the lists after it has cleared the marks: a fill shows none.
+TEST_F(TargetListsTest, FillShowsNoMark) {
+    FillMainList(dialog_, postTable);
+    Tick(IDC_MAIN_LIST, {8});
+    FillMainList(dialog_, postTable);
+    EXPECT_FALSE(dialog_.ShowsTicked(IDC_MAIN_LIST, 7));
 }
 
-TEST_F(TargetListsTest, MarksReadBackIntoThePostTable) {
-    FillMainList(dialog_);
-    FillSubList(dialog_);
-    dialog_.SetRowStateImage(IDC_MAIN_LIST, 2, STATE_IMAGE_CHECKED);
-    dialog_.SetRowStateImage(IDC_SUB_LIST, 2, STATE_IMAGE_CHECKED);
-    dialog_.SetRowStateImage(IDC_SUB_LIST, 999, STATE_IMAGE_CHECKED);
-    postTable[5].mainCheck = 1;  // stale marks are overwritten
-
-    EXPECT_EQ(ReadCheckStates(dialog_), 1);
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        EXPECT_EQ(postTable[i].mainCheck, i == 2 ? 1 : 0) << i;
-        EXPECT_EQ(postTable[i].subCheck, i == 2 || i == 999 ? 1 : 0) << i;
+// A tick by hand reaches the table; a row outside the working range, or a
+// control that is no target list, changes nothing.
+TEST_F(TargetListsTest, HandTicksReachTheTable) {
+    TakeRowTick(postTable, IDC_MAIN_LIST, 2, true);
+    TakeRowTick(postTable, IDC_SUB_LIST, 999, true);
+    TakeRowTick(postTable, IDC_SUB_LIST, 1000, true);
+    TakeRowTick(postTable, IDC_SUB_LIST, -1, true);
+    TakeRowTick(postTable, IDC_LOG_PATH, 4, true);
+    for (int i = 0; i < POST_TABLE_CAPACITY; ++i) {
+        ASSERT_EQ(postTable[i].mainCheck, i == 2 ? 1 : 0) << i;
+        ASSERT_EQ(postTable[i].subCheck, i == 999 ? 1 : 0) << i;
     }
-    EXPECT_EQ(postTable[1000].subCheck, 0) << "records past the working range are not touched";
-}
-
-TEST_F(TargetListsTest, MarksOfListsNeverFilledReadAsMinusOne) {
-    EXPECT_EQ(ReadCheckStates(dialog_), 1);
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        ASSERT_EQ(postTable[i].mainCheck, -1) << i;
-        ASSERT_EQ(postTable[i].subCheck, -1) << i;
-    }
-}
-
-TEST_F(TargetListsTest, CommandsWithoutHandlerAreLeftAlone) {
-    for (int id : {IDC_LOG_PATH, IDC_OUTPUT_PATH, IDC_RANGE_START, 0, 2, 9999}) EXPECT_FALSE(RunCommand(dialog_, id)) << id;
-    EXPECT_TRUE(dialog_.texts.empty()) << "nothing was touched";
-    EXPECT_TRUE(RunCommand(dialog_, IDC_LOAD));
-    EXPECT_EQ(dialog_.texts[IDC_STATUS], "読み込み対象ファイルの設定がありません");
-}
-
-// The window's box of the last run is kept; none, or one too small, is no box.
-TEST_F(TargetListsTest, WindowPlacementIsKeptInTheIni) {
-    Placement read = {};
-    EXPECT_FALSE(ReadPlacement(read, 10, 10));
-    WritePlacement({{-20, 5, 780, 605}, true});
-    EXPECT_FALSE(ReadPlacement(read, 801, 10));
-    ASSERT_TRUE(ReadPlacement(read, 800, 600));
-    EXPECT_EQ(std::vector<int>({read.box.left, read.box.top, read.box.right, read.box.bottom, read.maximised}),
-              std::vector<int>({-20, 5, 780, 605, 1}));
+    TakeRowTick(postTable, IDC_MAIN_LIST, 2, false);
+    EXPECT_EQ(postTable[2].mainCheck, 0);
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST_F(HarvoProcess, CloseBoxEndsWithCodeZero) {
 class HarvoWithThreadLog : public HarvoProcess {
 protected:
     void SetUp() override {
-        if (RealThreadLogFolder().empty()) GTEST_SKIP() << "no real thread logs beside the checkout";
+        REQUIRE_REAL_THREAD_LOGS();
         WriteBytes(log_, ReadBytes(RealThreadLogFolder() + "twoB_2ch_with_id_and_be.dat"));
         Start(L"\"" + ToWide(log_.c_str()) + L"\"");
     }

@@ -24,13 +24,13 @@ TEST_F(LockedPageTest, KeepsTheOldPage) {
     HANDLE holder = CreateFileW(page.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
 
-    EXPECT_EQ(WriteBodyColourHtml(PagePath().c_str(), "#FF0000", 0), 0);
+    EXPECT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "#FF0000", 0), 0);
     EXPECT_EQ(ReadBytes(PagePath()), oldPage);
     EXPECT_EQ(FolderNames(dir_.path()), before);  // no temporary file left
     EXPECT_NE(Log().find("出力ファイル書き込みエラー"), std::string::npos);
 
     CloseHandle(holder);
-    EXPECT_EQ(WriteBodyColourHtml(PagePath().c_str(), "#FF0000", 0), 1);
+    EXPECT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), "#FF0000", 0), 1);
     EXPECT_NE(ReadBytes(PagePath()), oldPage);
 }
 

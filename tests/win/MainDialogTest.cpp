@@ -21,10 +21,10 @@ namespace {
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ClearPostTable();
+        ClearPostTable(postTable);
         ASSERT_NE(dialog_, nullptr) << GetLastError();
     }
-    void TearDown() override { ClearPostTable(); }
+    void TearDown() override { ClearPostTable(postTable); }
 
     std::wstring Text(int id) { return real_.Text(id); }
     std::wstring Cell(int list, int row, int column) { return real_.Cell(list, row, column); }
@@ -220,9 +220,9 @@ TEST_F(MainDialogTest, SizedWindowLaysOutAndIsKept) {
                   std::vector<LONG>(moves[i] + 1, moves[i] + 5)) << moves[i][0];
     }
     TempDir dir;
-    snprintf(iniPath, sizeof iniPath, "%s", dir.File("Harvo.ini").c_str());
+    snprintf(session_.iniPath, sizeof session_.iniPath, "%s", dir.File("Harvo.ini").c_str());
     DestroyWindow(dialog_);
-    EXPECT_NE(ReadBytes(iniPath).find("WIDTH=" + std::to_string(window.right - window.left + 200)), std::string::npos);
+    EXPECT_NE(ReadBytes(session_.iniPath).find("WIDTH=" + std::to_string(window.right - window.left + 200)), std::string::npos);
 }
 
 }  // namespace

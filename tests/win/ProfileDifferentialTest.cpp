@@ -128,16 +128,16 @@ TEST_F(ProfileDifferentialTest, WritesReadBackAsTheSystemsWrites) {
 }
 
 // The program INI's own settings, read through ReadIniInt / ReadIniText at
-// iniPath, and written as the settings dialog writes them through WriteIniText,
+// session_.iniPath, and written as the settings dialog writes them through WriteIniText,
 // compared with the system's functions on the same file.
 TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
     char saved[PATH_BUFFER_SIZE];
-    strcpy(saved, iniPath);
+    strcpy(saved, session_.iniPath);
     const auto& ints = INT_SETTINGS;
     const auto& texts = TEXT_SETTINGS;
     // Every setting read by us from ours and by the system from theirs.
     const auto compare = [&](const std::string& ours, const std::string& theirs, const std::string& what) {
-        snprintf(iniPath, sizeof iniPath, "%s", ours.c_str());
+        snprintf(session_.iniPath, sizeof session_.iniPath, "%s", ours.c_str());
         for (const IntSetting& s : ints) {
             EXPECT_EQ(ReadIniInt(s), static_cast<int>(GetPrivateProfileIntA(s.section, s.key, s.def, theirs.c_str())))
                 << what << " / " << s.key;
@@ -190,7 +190,7 @@ TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
             std::filesystem::remove(theirs);
             std::filesystem::remove(ours);
         }
-        snprintf(iniPath, sizeof iniPath, "%s", ours.c_str());
+        snprintf(session_.iniPath, sizeof session_.iniPath, "%s", ours.c_str());
         for (const auto& w : writes) {
             EXPECT_TRUE(WritePrivateProfileStringA(w[0], w[1], w[2], theirs.c_str()));
             EXPECT_TRUE(WriteIniText(w[0], w[1], w[2]));
@@ -198,7 +198,7 @@ TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
         compare(ours, ours, "our writes");
         compare(ours, theirs, "both writes");
     }
-    strcpy(iniPath, saved);
+    strcpy(session_.iniPath, saved);
 }
 
 void IgnoreInvalidParameter(const wchar_t*, const wchar_t*, const wchar_t*, unsigned, uintptr_t) {}

@@ -34,10 +34,10 @@ const char THREAD[] =
 class SelectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ClearPostTable();
+        ClearPostTable(postTable);
         ASSERT_NE(dialog_.hwnd(), nullptr) << GetLastError();
         // The program INI of these tests lies in their own folder.
-        snprintf(iniPath, sizeof iniPath, "%s", dir_.File("Harvo.ini").c_str());
+        snprintf(session_.iniPath, sizeof session_.iniPath, "%s", dir_.File("Harvo.ini").c_str());
         const std::string log = dir_.File("スレッド.dat");
         WriteBytes(log, THREAD);
         dialog_.SetText(IDC_LOG_PATH, log);
@@ -45,8 +45,8 @@ protected:
         ASSERT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
     }
     void TearDown() override {
-        ClearPostTable();
-        iniPath[0] = '\0';
+        ClearPostTable(postTable);
+        session_.iniPath[0] = '\0';
     }
 
     std::wstring Text(int id) { return dialog_.Text(id); }
@@ -93,7 +93,7 @@ TEST_F(SelectionTest, ReferencedResponsesTickTheSubList) {
     EXPECT_EQ(postTable[0].mainCheck + postTable[1].mainCheck, 2);
     EXPECT_EQ(postTable[4].subCheck, 1);
 
-    WriteBytes(iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
+    WriteBytes(session_.iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
     Command(IDC_REFERENCED);
     EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{1, 2, 3, 4, 5}));
 }
