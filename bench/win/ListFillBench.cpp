@@ -73,10 +73,10 @@ double FloorFill(HWND list, std::vector<std::wstring>& cells) {
     return Milliseconds() - start;
 }
 
-double ToolFill(HWND dialog, int (*fill)(DialogPort&)) {
+double ToolFill(HWND dialog, bool (*fill)(DialogPort&, const PostTable&)) {
     Win32DialogPort port(dialog);
     const double start = Milliseconds();
-    fill(port);
+    fill(port, postTable);
     return Milliseconds() - start;
 }
 
@@ -89,7 +89,7 @@ int Differences(HWND list, const std::vector<std::wstring>& cells) {
     if (SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != MAX_POSTS) return MAX_POSTS * COLUMNS;
     std::vector<wchar_t> text(2048);
     for (int i = 0; i < MAX_POSTS; ++i) {
-        if (ListView_GetItemState(list, i, LVIS_STATEIMAGEMASK) != INDEXTOSTATEIMAGEMASK(STATE_IMAGE_UNCHECKED))
+        if (ListView_GetItemState(list, i, LVIS_STATEIMAGEMASK) != INDEXTOSTATEIMAGEMASK(1))
             ++differences;
         for (int column = 0; column < COLUMNS; ++column) {
             LVITEMW item = {};
@@ -143,7 +143,9 @@ int wmain(int argc, wchar_t** argv) {
 
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
-    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+    MainDialogState state(postTable);
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc,
+                                     reinterpret_cast<LPARAM>(&state));
     if (!dialog) {
         fprintf(stderr, "the main dialog was not created (%lu)\n", GetLastError());
         return 1;

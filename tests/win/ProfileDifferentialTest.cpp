@@ -127,24 +127,20 @@ TEST_F(ProfileDifferentialTest, WritesReadBackAsTheSystemsWrites) {
     }
 }
 
-// The program INI's own settings, read through ReadIniInt / ReadIniText at
-// session_.iniPath, and written as the settings dialog writes them through WriteIniText,
+// The program INI's own settings, read through ReadIniInt / ReadIniText, and written as the settings dialog writes them through WriteIniText,
 // compared with the system's functions on the same file.
 TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
-    char saved[PATH_BUFFER_SIZE];
-    strcpy(saved, session_.iniPath);
     const auto& ints = INT_SETTINGS;
     const auto& texts = TEXT_SETTINGS;
     // Every setting read by us from ours and by the system from theirs.
     const auto compare = [&](const std::string& ours, const std::string& theirs, const std::string& what) {
-        snprintf(session_.iniPath, sizeof session_.iniPath, "%s", ours.c_str());
         for (const IntSetting& s : ints) {
-            EXPECT_EQ(ReadIniInt(s), static_cast<int>(GetPrivateProfileIntA(s.section, s.key, s.def, theirs.c_str())))
+            EXPECT_EQ(ReadIniInt(ours.c_str(), s), static_cast<int>(GetPrivateProfileIntA(s.section, s.key, s.def, theirs.c_str())))
                 << what << " / " << s.key;
         }
         for (const TextSetting& s : texts) {
             char value[INI_TEXT_SIZE];
-            ReadIniText(s, value);
+            ReadIniText(ours.c_str(), s, value);
             EXPECT_EQ(value, SystemText(s.section, s.key, s.def, INI_TEXT_SIZE, theirs)) << what << " / " << s.key;
         }
     };
@@ -190,15 +186,13 @@ TEST_F(ProfileDifferentialTest, ProgramSettingsAsTheSystemHasThem) {
             std::filesystem::remove(theirs);
             std::filesystem::remove(ours);
         }
-        snprintf(session_.iniPath, sizeof session_.iniPath, "%s", ours.c_str());
         for (const auto& w : writes) {
             EXPECT_TRUE(WritePrivateProfileStringA(w[0], w[1], w[2], theirs.c_str()));
-            EXPECT_TRUE(WriteIniText(w[0], w[1], w[2]));
+            EXPECT_TRUE(WriteIniText(ours.c_str(), w[0], w[1], w[2]));
         }
         compare(ours, ours, "our writes");
         compare(ours, theirs, "both writes");
     }
-    strcpy(session_.iniPath, saved);
 }
 
 void IgnoreInvalidParameter(const wchar_t*, const wchar_t*, const wchar_t*, unsigned, uintptr_t) {}

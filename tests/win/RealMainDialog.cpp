@@ -11,7 +11,9 @@
 RealMainDialog::RealMainDialog() {
     INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&classes);
-    dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+    ClearPostTable(state_.session.posts);  // the table of the dialog before is the same block
+    dialog_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc,
+                                 reinterpret_cast<LPARAM>(&state_));
 }
 
 RealMainDialog::~RealMainDialog() {

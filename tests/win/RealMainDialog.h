@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "app/MainDialogWin.h"
+
 class RealMainDialog {
 public:
     RealMainDialog();   // hidden, as the program creates it, until shown
@@ -15,6 +17,7 @@ public:
     RealMainDialog& operator=(const RealMainDialog&) = delete;
 
     HWND hwnd() const { return dialog_; }
+    Session& session() { return state_.session; }
     std::wstring Text(int id) const;
     void SetText(int id, const std::string& shiftJis);
     // A button pressed or a menu item chosen; returns once its command has run.
@@ -30,5 +33,6 @@ public:
     std::vector<int> Ticked(int list) const;  // post numbers whose boxes are ticked
 
 private:
+    MainDialogState state_{StaticPostTable()};
     HWND dialog_;
 };

@@ -34,19 +34,15 @@ const char THREAD[] =
 class SelectionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ClearPostTable(postTable);
         ASSERT_NE(dialog_.hwnd(), nullptr) << GetLastError();
         // The program INI of these tests lies in their own folder.
+        Session& session_ = dialog_.session();
         snprintf(session_.iniPath, sizeof session_.iniPath, "%s", dir_.File("Harvo.ini").c_str());
         const std::string log = dir_.File("スレッド.dat");
         WriteBytes(log, THREAD);
         dialog_.SetText(IDC_LOG_PATH, log);
         Command(IDC_LOAD);
         ASSERT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
-    }
-    void TearDown() override {
-        ClearPostTable(postTable);
-        session_.iniPath[0] = '\0';
     }
 
     std::wstring Text(int id) { return dialog_.Text(id); }
@@ -57,6 +53,7 @@ protected:
 
     TempDir dir_;
     RealMainDialog dialog_;
+    PostTable& postTable = dialog_.session().posts;
 };
 
 TEST_F(SelectionTest, SameTripAndSameIdTickTheMainList) {
@@ -93,7 +90,7 @@ TEST_F(SelectionTest, ReferencedResponsesTickTheSubList) {
     EXPECT_EQ(postTable[0].mainCheck + postTable[1].mainCheck, 2);
     EXPECT_EQ(postTable[4].subCheck, 1);
 
-    WriteBytes(session_.iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
+    WriteBytes(dialog_.session().iniPath, "[OPTION]\r\nSUBCHECK=1\r\n");
     Command(IDC_REFERENCED);
     EXPECT_EQ(Ticked(IDC_SUB_LIST), (Posts{1, 2, 3, 4, 5}));
 }

@@ -60,12 +60,12 @@ protected:
         ScrivTest::SetUp();
         INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&classes);
-        main_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc, 0);
+        main_ = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), nullptr, MainDlgProc,
+                                   reinterpret_cast<LPARAM>(&state_));
         ASSERT_NE(main_, nullptr) << GetLastError();
         ShowWindow(main_, SW_SHOW);
         Init();  // after the main dialog's own InitLog: records go to this test's folder
         RemoveIni();
-        ResetColourChoosers();
     }
     void TearDown() override {
         if (main_) DestroyWindow(main_);
@@ -73,7 +73,6 @@ protected:
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         }
         RemoveIni();
-        ResetColourChoosers();
         ScrivTest::TearDown();
     }
 
@@ -96,6 +95,7 @@ protected:
         EXPECT_TRUE(IsWindowEnabled(main_)) << "the main dialog takes input again";
     }
 
+    MainDialogState state_{StaticPostTable()};  // a fresh run: the colour choosers start anew
     HWND main_ = nullptr;
 };
 
@@ -376,7 +376,7 @@ TEST_F(SettingsDialogTest, ColourChoosersOfferTheirSeedAndFillTheEdit) {
 // A chooser that fails, not cancelled, is logged with the chooser's own code.
 TEST_F(SettingsDialogTest, FailingChooserIsLogged) {
     HWND settings = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SETTINGS), main_,
-                                       SettingsDlgProc, 0);
+                                       SettingsDlgProc, reinterpret_cast<LPARAM>(&state_.session));
     ASSERT_NE(settings, nullptr);
     SetDlgItemTextW(settings, IDC_SET_BODY_COLOUR, L"kept");
     chooseColour = [](CHOOSECOLORW* choice) -> BOOL {
@@ -386,17 +386,17 @@ TEST_F(SettingsDialogTest, FailingChooserIsLogged) {
         return ChooseColorW(choice);
     };
     SetLastError(0);
-    const int result = ChooseColourFor(settings, IDC_SET_CHOOSE_BODY_COLOUR);
+    const bool result = ChooseColourFor(settings, IDC_SET_CHOOSE_BODY_COLOUR, state_.session.colours);
     const DWORD code = CommDlgExtendedError();
     chooseColour = ChooseColorW;
-    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(result);
     ASSERT_NE(code, 0u);
     char codeLine[64];
     snprintf(codeLine, sizeof codeLine, "※ GetLastError=0x%08lx\r\n", code);
     EXPECT_NE(Log().find(INDENT + "Error：ChooseColor()\r\n" + INDENT + codeLine), std::string::npos) << Log();
     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(settings, IDC_SET_CHOOSE_BODY_COLOUR)));
     EXPECT_EQ(WindowText(GetDlgItem(settings, IDC_SET_BODY_COLOUR)), L"kept");
-    EXPECT_EQ(bodyColourSeed, RGB(255, 0, 0));
+    EXPECT_EQ(state_.session.colours.bodySeed, RGB(255, 0, 0));
     DestroyWindow(settings);
 }
 
@@ -410,9 +410,9 @@ TEST_F(SettingsDialogTest, MissingControlsAreLogged) {
     snprintf(codeLine, sizeof codeLine, "※ GetLastError=0x%08lx\r\n", code);
 
     SetLastError(ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(LoadSettingsIntoDialog(main_), 0);
+    EXPECT_FALSE(LoadSettingsIntoDialog(main_, state_.session.iniPath));
     SetLastError(ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(SaveSettingsFromDialog(main_), 0);
+    EXPECT_FALSE(SaveSettingsFromDialog(main_, state_.session.iniPath));
     EXPECT_FALSE(PathExists(IniFile()));
     const std::string log = Log();
     // A record without an error code has no code lines.

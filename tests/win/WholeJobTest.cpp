@@ -46,20 +46,14 @@ struct ChooserSeen {
 class WholeJobTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ClearPostTable(postTable);
-        session_.loadedLogPath[0] = '\0';
         ASSERT_NE(dialog_, nullptr) << GetLastError();
         ShowWindow(dialog_, SW_SHOW);
         // The program INI of this test, not the one beside the test program.
-        snprintf(session_.iniPath, sizeof session_.iniPath, "%s", dir_.File("Harvo.ini").c_str());
+        Session& session = real_.session();
+        snprintf(session.iniPath, sizeof session.iniPath, "%s", dir_.File("Harvo.ini").c_str());
         lines_ = SplitLines(ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat"));
         ASSERT_EQ(lines_.size(), 36u);
         WriteBytes(LogPath(), ReadBytes(HARVO_SOURCE_DIR "/samples/sample.dat"));
-    }
-    void TearDown() override {
-        ClearPostTable(postTable);
-        session_.loadedLogPath[0] = '\0';
-        session_.iniPath[0] = '\0';
     }
 
     std::string LogPath() const { return dir_.File("sample.dat"); }
@@ -138,7 +132,7 @@ TEST_F(WholeJobTest, ChooseLoadTickConvertAndRestore) {
     const std::string page = dir_.File("まとめ.html");
     EXPECT_EQ(Text(IDC_OUTPUT_PATH), ToWide(page.c_str()));
 
-    WriteBytes(session_.iniPath, "[EXCHANGE]\r\nREDAT=1\r\n");
+    WriteBytes(real_.session().iniPath, "[EXCHANGE]\r\nREDAT=1\r\n");
     Command(IDC_CONVERT);
     EXPECT_EQ(Text(IDC_STATUS), L"変換完了");
     const std::string html = ReadBytes(page);
