@@ -52,6 +52,13 @@ const int CHARSET_SHIFT_JIS = 1;
 const int CHARSET_UTF8 = 2;
 const IntSetting SETTING_OPEN_PAGE = {"OPTION", "OPEN_PAGE", 0};      // 1: open the page after a conversion
 const IntSetting SETTING_LOCAL_LINKS = {"OPTION", "LOCAL_LINKS", 0};  // 1: reply links point inside the page
+const IntSetting SETTING_ORDER = {"OPTION", "ORDER", 0};              // 1: replies follow what they answer
+const IntSetting SETTING_COPY_CSS = {"OPTION", "COPY_CSS", 0};        // 1: Harvo.css is put beside the page
+const IntSetting SETTING_ANCHOR_RANGES = {"OPTION", "ANCHOR_RANGES", 0};  // 1: ">>2-5" and ">>2,5" name every post
+const IntSetting SETTING_POPULAR = {"OPTION", "POPULAR", 3};          // answers that make a post popular, 1 to 99
+const int POPULAR_MIN = 1, POPULAR_MAX = 99;
+const IntSetting SETTING_LINKS = {"OPTION", "LINKS", 0};              // 1: addresses become links and images
+const IntSetting SETTING_MAIL_LINKS = {"OPTION", "MAIL_LINKS", 1};    // 0: names are not linked to their mail
 // The main window's normal box and state at the end of the last run, written
 // at every close. No default means anything: they stay out of INT_SETTINGS
 // and of the release's Harvo.ini, and a missing or too small size is no size.
@@ -62,9 +69,10 @@ const IntSetting SETTING_WINDOW_HEIGHT = {"WINDOW", "HEIGHT", 0};
 const IntSetting SETTING_WINDOW_MAXIMIZED = {"WINDOW", "MAXIMIZED", 0};
 
 // Every setting, for what must know them all (the settings file of the release).
-const IntSetting INT_SETTINGS[] = {SETTING_KIND,      SETTING_MAIL_OUTPUT, SETTING_REDAT,
-                                   SETTING_TAG_KIND,  SETTING_SELECT_ID,   SETTING_SUBCHECK,
-                                   SETTING_CHARSET,   SETTING_OPEN_PAGE,   SETTING_LOCAL_LINKS};
+const IntSetting INT_SETTINGS[] = {SETTING_KIND,      SETTING_MAIL_OUTPUT, SETTING_REDAT,         SETTING_TAG_KIND,
+                                   SETTING_SELECT_ID, SETTING_SUBCHECK,    SETTING_CHARSET,       SETTING_OPEN_PAGE,
+                                   SETTING_LOCAL_LINKS, SETTING_ORDER,     SETTING_COPY_CSS,      SETTING_ANCHOR_RANGES,
+                                   SETTING_POPULAR,   SETTING_LINKS,       SETTING_MAIL_LINKS};
 const TextSetting TEXT_SETTINGS[] = {SETTING_TEXT_COLOUR, SETTING_NAME_COLOUR, SETTING_TARGET_TEXT};
 
 inline int ReadIniInt(const char* iniPath, const IntSetting& setting) {

@@ -1,6 +1,7 @@
 #include "settings/SettingsDialogWin.h"
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "platform/TextWin.h"
@@ -48,6 +49,12 @@ bool LoadSettingsIntoDialog(HWND dialog, const char* iniPath) {
     Tick(dialog, form.charsetButton, true);
     Tick(dialog, IDC_SET_OPEN_PAGE, form.openPage);
     Tick(dialog, IDC_SET_LOCAL_LINKS, form.localLinks);
+    Tick(dialog, IDC_SET_REPLY_ORDER, form.replyOrder);
+    Tick(dialog, IDC_SET_LINKS, form.links);
+    Tick(dialog, IDC_SET_NO_MAIL_LINKS, form.noMailLinks);
+    Tick(dialog, IDC_SET_COPY_CSS, form.copyCss);
+    Tick(dialog, IDC_SET_ANCHOR_RANGES, form.anchorRanges);
+    SetControlText(dialog, IDC_SET_POPULAR, std::to_string(form.popular).c_str());
     return true;
 }
 
@@ -70,6 +77,14 @@ bool SaveSettingsFromDialog(HWND dialog, const char* iniPath) {
                                                                    : IDC_SET_CHARSET_NONE;
     form.openPage = IsTicked(dialog, IDC_SET_OPEN_PAGE);
     form.localLinks = IsTicked(dialog, IDC_SET_LOCAL_LINKS);
+    form.replyOrder = IsTicked(dialog, IDC_SET_REPLY_ORDER);
+    form.links = IsTicked(dialog, IDC_SET_LINKS);
+    form.noMailLinks = IsTicked(dialog, IDC_SET_NO_MAIL_LINKS);
+    form.copyCss = IsTicked(dialog, IDC_SET_COPY_CSS);
+    form.anchorRanges = IsTicked(dialog, IDC_SET_ANCHOR_RANGES);
+    char popular[16];
+    GetControlText(dialog, IDC_SET_POPULAR, popular, sizeof popular);
+    form.popular = PopularFromText(popular);
     return WriteSettingsForm(iniPath, form);
 }
 

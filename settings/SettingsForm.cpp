@@ -69,7 +69,26 @@ SettingsForm ReadSettingsForm(const char* iniPath) {
     form.charsetButton = CharsetButtonForValue(ReadIniInt(iniPath, SETTING_CHARSET));
     form.openPage = ReadIniInt(iniPath, SETTING_OPEN_PAGE) == 1;
     form.localLinks = ReadIniInt(iniPath, SETTING_LOCAL_LINKS) == 1;
+    form.replyOrder = ReadIniInt(iniPath, SETTING_ORDER) == 1;
+    form.links = ReadIniInt(iniPath, SETTING_LINKS) == 1;
+    form.noMailLinks = ReadIniInt(iniPath, SETTING_MAIL_LINKS) == 0;
+    form.copyCss = ReadIniInt(iniPath, SETTING_COPY_CSS) == 1;
+    form.anchorRanges = ReadIniInt(iniPath, SETTING_ANCHOR_RANGES) == 1;
+    form.popular = PopularFromValue(ReadIniInt(iniPath, SETTING_POPULAR));
     return form;
+}
+
+int PopularFromValue(int value) {
+    return value >= POPULAR_MIN && value <= POPULAR_MAX ? value : SETTING_POPULAR.def;
+}
+
+int PopularFromText(const char* text) {
+    int value = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p < '0' || *p > '9' || value > POPULAR_MAX) return SETTING_POPULAR.def;
+        value = value * 10 + (*p - '0');
+    }
+    return PopularFromValue(value);
 }
 
 bool WriteSettingsForm(const char* iniPath, const SettingsForm& form) {
@@ -83,5 +102,11 @@ bool WriteSettingsForm(const char* iniPath, const SettingsForm& form) {
     ok &= WriteInt(iniPath, SETTING_CHARSET, CharsetForButton(form.charsetButton), LOG_CHARSET_NOT_WRITTEN);
     ok &= WriteFlag(iniPath, SETTING_OPEN_PAGE, form.openPage, LOG_OPEN_PAGE_NOT_WRITTEN);
     ok &= WriteFlag(iniPath, SETTING_LOCAL_LINKS, form.localLinks, LOG_LOCAL_LINKS_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_ORDER, form.replyOrder, LOG_ORDER_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_LINKS, form.links, LOG_LINKS_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_MAIL_LINKS, !form.noMailLinks, LOG_MAIL_LINKS_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_COPY_CSS, form.copyCss, LOG_COPY_CSS_NOT_WRITTEN);
+    ok &= WriteFlag(iniPath, SETTING_ANCHOR_RANGES, form.anchorRanges, LOG_ANCHOR_RANGES_NOT_WRITTEN);
+    ok &= WriteInt(iniPath, SETTING_POPULAR, PopularFromValue(form.popular), LOG_POPULAR_NOT_WRITTEN);
     return ok;
 }

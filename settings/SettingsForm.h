@@ -14,7 +14,18 @@ struct SettingsForm {
     int charsetButton;               // the selected character-set radio button
     bool openPage;                   // check boxes
     bool localLinks;
+    bool replyOrder;
+    bool links;
+    bool noMailLinks;                // ticked: "MAIL_LINKS" 0
+    bool copyCss;
+    bool anchorRanges;
+    int popular;                     // the number box, POPULAR_MIN to POPULAR_MAX
 };
+
+// The popular posts' number as read from the INI or typed: a number outside
+// POPULAR_MIN to POPULAR_MAX (or none) is the default.
+int PopularFromText(const char* text);
+int PopularFromValue(int value);
 
 // The output-mode button shown for a "KIND" value, and the value stored for a button.
 int ModeButtonForKind(int kind);
@@ -26,6 +37,6 @@ int CharsetForButton(int button);
 // The form for the program INI at iniPath.
 SettingsForm ReadSettingsForm(const char* iniPath);
 
-// Writes the eight settings to the program INI at iniPath. A failed write is
+// Writes the settings of the form to the program INI at iniPath. A failed write is
 // logged and the remaining writes still take place. True when all succeeded.
 bool WriteSettingsForm(const char* iniPath, const SettingsForm& form);

@@ -14,6 +14,12 @@ const char LOG_REDAT_NOT_WRITTEN[] = "datファイル再変換設定エラー";
 const char LOG_CHARSET_NOT_WRITTEN[] = "文字コード設定書き込み失敗";
 const char LOG_OPEN_PAGE_NOT_WRITTEN[] = "変換後に開く設定書き込み失敗";
 const char LOG_LOCAL_LINKS_NOT_WRITTEN[] = "ページ内リンク設定書き込み失敗";
+const char LOG_ORDER_NOT_WRITTEN[] = "返信順設定書き込み失敗";
+const char LOG_LINKS_NOT_WRITTEN[] = "リンク設定書き込み失敗";
+const char LOG_MAIL_LINKS_NOT_WRITTEN[] = "メール欄リンク設定書き込み失敗";
+const char LOG_COPY_CSS_NOT_WRITTEN[] = "Harvo.css設定書き込み失敗";
+const char LOG_ANCHOR_RANGES_NOT_WRITTEN[] = "アンカー範囲設定書き込み失敗";
+const char LOG_POPULAR_NOT_WRITTEN[] = "人気レス設定書き込み失敗";
 const char LOG_CHOOSE_COLOR[] = "Error：ChooseColor()";
 
 // The colour chooser's result as the colour edits take it: red, green, blue.

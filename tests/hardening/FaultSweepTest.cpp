@@ -189,33 +189,43 @@ TEST_F(HardeningTest, CheckFileSave) {
     }
 }
 
-// The eight settings are written one by one, each replacing the file: after
+// The settings are written one by one, each replacing the file: after
 // any fault each key holds its old or its new value, every other line as the
 // user wrote it.
 TEST_F(HardeningTest, SettingsStore) {
-    const SettingsForm form = {IDC_SET_CSS_MODE, "green", "#000080", true, true, IDC_SET_CHARSET_UTF8, true, true};
-    const char* const oldLines[] = {"KIND=0",        "TEXT=red",  "NAME=blue",   "REDAT=0",
-                                    "MAIL_OUTPUT=0", "CHARSET=0", "OPEN_PAGE=0", "LOCAL_LINKS=0"};
-    const char* const newLines[] = {"KIND=99",       "TEXT=green", "NAME=#000080", "REDAT=1",
-                                    "MAIL_OUTPUT=1", "CHARSET=2",  "OPEN_PAGE=1",  "LOCAL_LINKS=1"};
-    const char* const failures[] = {"出力方式書き込み失敗",       "本文カラー書き込み失敗",
-                                    "名前カラー書き込み失敗",     "datファイル再変換設定エラー",
-                                    nullptr,                      "文字コード設定書き込み失敗",
-                                    "変換後に開く設定書き込み失敗", "ページ内リンク設定書き込み失敗"};
-    const int keys = 8;
+    const SettingsForm form = {IDC_SET_CSS_MODE, "green", "#000080", true, true, IDC_SET_CHARSET_UTF8, true, true,
+                               true, true, true, true, true, 7};
+    const char* const oldLines[] = {"KIND=0",        "TEXT=red",        "NAME=blue",      "REDAT=0",
+                                    "MAIL_OUTPUT=0", "CHARSET=0",       "OPEN_PAGE=0",    "LOCAL_LINKS=0",
+                                    "ORDER=0",       "LINKS=0",         "MAIL_LINKS=1",   "COPY_CSS=0",
+                                    "ANCHOR_RANGES=0", "POPULAR=3"};
+    const char* const newLines[] = {"KIND=99",       "TEXT=green",      "NAME=#000080",   "REDAT=1",
+                                    "MAIL_OUTPUT=1", "CHARSET=2",       "OPEN_PAGE=1",    "LOCAL_LINKS=1",
+                                    "ORDER=1",       "LINKS=1",         "MAIL_LINKS=0",   "COPY_CSS=1",
+                                    "ANCHOR_RANGES=1", "POPULAR=7"};
+    const char* const failures[] = {"出力方式書き込み失敗",         "本文カラー書き込み失敗",
+                                    "名前カラー書き込み失敗",       "datファイル再変換設定エラー",
+                                    nullptr,                        "文字コード設定書き込み失敗",
+                                    "変換後に開く設定書き込み失敗", "ページ内リンク設定書き込み失敗",
+                                    "返信順設定書き込み失敗",       "リンク設定書き込み失敗",
+                                    "メール欄リンク設定書き込み失敗", "Harvo.css設定書き込み失敗",
+                                    "アンカー範囲設定書き込み失敗", "人気レス設定書き込み失敗"};
+    const int keys = 14;
     const unsigned all = (1u << keys) - 1;
     // The file with the keys in mask written.
     auto ini = [&](unsigned mask) {
         auto key = [&](int i) { return std::string(mask >> i & 1 ? newLines[i] : oldLines[i]) + "\r\n"; };
+        std::string options;
+        for (int i = 6; i < keys; ++i) options += key(i);
         return "; 手で書いた設定\r\n[EXCHANGE]\r\n" + key(0) + key(3) + key(4) + key(5) + "\r\n[COLOR]\r\n" + key(1) +
-               key(2) + "[OPTION]\r\n" + key(6) + key(7) + "[OTHER]\r\nKEEP=ソ表\r\n";
+               key(2) + "[OPTION]\r\n" + options + "[OTHER]\r\nKEEP=ソ表\r\n";
     };
     auto prepare = [&] {
         Reset({});
         WriteProgramIni(ini(0));
     };
     prepare();
-    ASSERT_EQ(WriteSettingsForm(session_.iniPath, form), 1);
+    ASSERT_TRUE(WriteSettingsForm(session_.iniPath, form));
     ASSERT_EQ(ReadBytes(session_.iniPath), ini(all));
     prepare();
     const std::set<std::string> before = FolderNames(dir_.path());
@@ -224,10 +234,10 @@ TEST_F(HardeningTest, SettingsStore) {
             fault, prepare, [&] { return WriteSettingsForm(session_.iniPath, form); },
             [&](const Outcome& o) {
                 const std::string now = ReadBytes(session_.iniPath);
-                unsigned mask = all + 1;
-                for (unsigned m = 0; m <= all; ++m)
-                    if (now == ini(m)) mask = m;
-                ASSERT_LE(mask, all) << "not old and new keys line by line:\n" << now;
+                unsigned mask = 0;
+                for (int i = 0; i < keys; ++i)
+                    if (now.find(std::string("\n") + newLines[i] + "\r") != std::string::npos) mask |= 1u << i;
+                ASSERT_EQ(now, ini(mask)) << "not old and new keys line by line";
                 EXPECT_EQ(o.result, mask == all ? 1 : 0);
                 ExpectNoLeftovers(o, before);
                 if (o.fault == Fault::Persistent) {

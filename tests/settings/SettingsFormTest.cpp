@@ -27,6 +27,7 @@ SettingsForm Form(int modeButton, const char* body, const char* name, bool rewri
     snprintf(form.nameColour, sizeof form.nameColour, "%s", name);
     form.rewriteDat = rewriteDat;
     form.mailOutput = mailOutput;
+    form.popular = PopularFromValue(0);
     return form;
 }
 
@@ -45,6 +46,11 @@ TEST(SettingsModeTest, KindSelectsItsButtonAndButtonsStoreTheirKind) {
     };
     for (const auto& c : charsets) EXPECT_EQ(CharsetButtonForValue(c.charset), c.button) << c.charset;
     for (const auto& c : charsets) EXPECT_EQ(CharsetForButton(CharsetButtonForValue(c.charset)), c.charset == 3 ? 0 : c.charset);
+    // The popular posts' number box: 1 to 99, anything else the default.
+    const struct { const char* text; int popular; } numbers[] = {
+        {"1", 1}, {"99", 99}, {"07", 7}, {"", 3}, {"0", 3}, {"100", 3}, {"12a", 3}, {"-5", 3}, {"99999999999", 3},
+    };
+    for (const auto& c : numbers) EXPECT_EQ(PopularFromText(c.text), c.popular) << c.text;
 }
 
 TEST_F(SettingsFormTest, ReadsWhatTheIniHolds) {
@@ -73,10 +79,11 @@ TEST_F(SettingsFormTest, ReadsWhatTheIniHolds) {
     EXPECT_FALSE(form.localLinks) << "ticked for exactly 1";
 }
 
-TEST_F(SettingsFormTest, WritesTheEightKeys) {
-    EXPECT_EQ(WriteSettingsForm(session_.iniPath, Form(IDC_SET_BODY_MODE, "", "", false, false)), 1);
+TEST_F(SettingsFormTest, WritesEveryKey) {
+    EXPECT_TRUE(WriteSettingsForm(session_.iniPath, Form(IDC_SET_BODY_MODE, "", "", false, false)));
     EXPECT_EQ(Ini(), "[EXCHANGE]\r\nKIND=0\r\nREDAT=0\r\nMAIL_OUTPUT=0\r\nCHARSET=0\r\n[COLOR]\r\nTEXT=\r\nNAME=\r\n"
-                     "[OPTION]\r\nOPEN_PAGE=0\r\nLOCAL_LINKS=0\r\n");
+                     "[OPTION]\r\nOPEN_PAGE=0\r\nLOCAL_LINKS=0\r\nORDER=0\r\nLINKS=0\r\nMAIL_LINKS=1\r\nCOPY_CSS=0\r\n"
+                     "ANCHOR_RANGES=0\r\nPOPULAR=3\r\n");
 
     WriteBytes(session_.iniPath, "[EXCHANGE]\r\nMAIL_OUTPUT=2\r\n");
     EXPECT_EQ(WriteSettingsForm(session_.iniPath, Form(IDC_SET_CSS_MODE, "red", "#00ff00", true, true)), 1);
@@ -106,6 +113,12 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
         {"CHARSET", "EXCHANGE", "文字コード設定書き込み失敗"},
         {"OPEN_PAGE", "OPTION", "変換後に開く設定書き込み失敗"},
         {"LOCAL_LINKS", "OPTION", "ページ内リンク設定書き込み失敗"},
+        {"ORDER", "OPTION", "返信順設定書き込み失敗"},
+        {"LINKS", "OPTION", "リンク設定書き込み失敗"},
+        {"MAIL_LINKS", "OPTION", "メール欄リンク設定書き込み失敗"},
+        {"COPY_CSS", "OPTION", "Harvo.css設定書き込み失敗"},
+        {"ANCHOR_RANGES", "OPTION", "アンカー範囲設定書き込み失敗"},
+        {"POPULAR", "OPTION", "人気レス設定書き込み失敗"},
     };
     const int keys = static_cast<int>(sizeof writes / sizeof writes[0]);
     const std::string record = INDENT + "Error：WritePrivateProfileString()\r\n";
@@ -115,7 +128,7 @@ TEST_F(SettingsFormTest, FailedWriteIsLoggedAndTheRestWritten) {
         const size_t logged = Log().size();
         {
             FaultyFiles faults(failing + 1, FaultyFiles::Fault::Transient, FaultyFiles::Move);
-            EXPECT_EQ(WriteSettingsForm(session_.iniPath, Form(IDC_SET_NAME_MODE, "a", "b", true, false)), 0);
+            EXPECT_FALSE(WriteSettingsForm(session_.iniPath, Form(IDC_SET_NAME_MODE, "a", "b", true, false)));
             EXPECT_TRUE(faults.fired());
         }
         for (int i = 0; i < keys; ++i)

@@ -86,7 +86,9 @@ protected:
     static std::string Values() {
         return Value("EXCHANGE", "KIND") + "|" + Value("COLOR", "TEXT") + "|" + Value("COLOR", "NAME") + "|" +
                Value("EXCHANGE", "REDAT") + "|" + Value("EXCHANGE", "MAIL_OUTPUT") + "|" + Value("EXCHANGE", "CHARSET") +
-               "|" + Value("OPTION", "OPEN_PAGE") + "|" + Value("OPTION", "LOCAL_LINKS");
+               "|" + Value("OPTION", "OPEN_PAGE") + "|" + Value("OPTION", "LOCAL_LINKS") + "|" + Value("OPTION", "ORDER") +
+               "|" + Value("OPTION", "LINKS") + "|" + Value("OPTION", "MAIL_LINKS") + "|" + Value("OPTION", "COPY_CSS") +
+               "|" + Value("OPTION", "ANCHOR_RANGES") + "|" + Value("OPTION", "POPULAR");
     }
 
     // Opens the settings dialog from the menu and runs script on it.
@@ -136,7 +138,7 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     std::vector<Seen> seen;
     std::wstring caption, focus;
     std::vector<std::wstring> groups;
-    RECT client = {}, size = {0, 0, 135, 262};
+    RECT client = {}, size = {0, 0, 292, 262};
     std::vector<int> tabOrder;
     bool exclusive = false;
     Settings([&](HWND settings) {
@@ -183,12 +185,14 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     EXPECT_EQ(caption, L"設定");
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
-    EXPECT_EQ(groups, (std::vector<std::wstring>{L"出力方式", L"ページの文字コード"}));
+    EXPECT_EQ(groups, (std::vector<std::wstring>{L"出力方式", L"ページの文字コード", L"ページの作り", L"レスの選択"}));
     EXPECT_EQ(focus, L"ｷｬﾝｾﾙ");
     EXPECT_EQ(tabOrder, (std::vector<int>{IDCANCEL, IDC_SET_BODY_MODE, IDC_SET_BODY_COLOUR, IDC_SET_CHOOSE_BODY_COLOUR,
                                           IDC_SET_NAME_COLOUR, IDC_SET_CHOOSE_NAME_COLOUR, IDC_SET_APPLY, IDC_SET_OK,
                                           IDC_SET_REWRITE_DAT, IDC_SET_MAIL_OUTPUT, IDC_SET_OPEN_PAGE,
-                                          IDC_SET_LOCAL_LINKS, IDC_SET_CHARSET_NONE}));
+                                          IDC_SET_LOCAL_LINKS, IDC_SET_CHARSET_NONE, IDC_SET_REPLY_ORDER, IDC_SET_LINKS,
+                                          IDC_SET_NO_MAIL_LINKS, IDC_SET_COPY_CSS, IDC_SET_ANCHOR_RANGES,
+                                          IDC_SET_POPULAR}));
     EXPECT_TRUE(exclusive);
     ASSERT_EQ(seen.size(), std::size(controls));
     for (size_t i = 0; i < seen.size(); ++i) {
@@ -213,13 +217,18 @@ TEST_F(SettingsDialogTest, OpensWithTheIniAndStoresOnOkAndApply) {
         Shown shown;
         std::function<void(HWND)> change;
         int storeButton;
-        const char* stored;  // KIND|TEXT|NAME|REDAT|MAIL_OUTPUT|CHARSET|OPEN_PAGE|LOCAL_LINKS
+        const char* stored;  // KIND|TEXT|NAME|REDAT|MAIL_OUTPUT|CHARSET|OPEN_PAGE|LOCAL_LINKS|ORDER|LINKS|MAIL_LINKS|COPY_CSS|ANCHOR_RANGES|POPULAR
     } cases[] = {
         {"no file", nullptr, {IDC_SET_BODY_MODE, L"", L"", false, false, IDC_SET_CHARSET_NONE, false, false},
-         [](HWND) {}, IDC_SET_OK, "0|||0|0|0|0|0"},
-        {"KIND 5, CHARSET 7, page settings on", "[EXCHANGE]\r\nKIND=5\r\nCHARSET=7\r\n[OPTION]\r\nOPEN_PAGE=1\r\nLOCAL_LINKS=1\r\n",
+         [](HWND) {}, IDC_SET_OK, "0|||0|0|0|0|0|0|0|1|0|0|3"},
+        {"KIND 5, CHARSET 7, page settings on", "[EXCHANGE]\r\nKIND=5\r\nCHARSET=7\r\n[OPTION]\r\nOPEN_PAGE=1\r\nLOCAL_LINKS=1\r\nORDER=1\r\nMAIL_LINKS=0\r\nPOPULAR=12\r\n",
          {IDC_SET_NAME_MODE, L"", L"", false, false, IDC_SET_CHARSET_NONE, true, true},
-         [](HWND s) { ClickNow(s, IDC_SET_OPEN_PAGE); }, IDC_SET_APPLY, "1|||0|0|0|0|1"},
+         [](HWND s) {
+             ClickNow(s, IDC_SET_OPEN_PAGE);
+             ClickNow(s, IDC_SET_ANCHOR_RANGES);
+             SetDlgItemTextW(s, IDC_SET_POPULAR, L"5");
+         },
+         IDC_SET_APPLY, "1|||0|0|0|0|1|1|0|0|0|1|5"},
         {"style sheet then body colour, typed texts",
          "[EXCHANGE]\r\nKIND=1\r\nREDAT=1\r\nMAIL_OUTPUT=2\r\n[COLOR]\r\nTEXT=#ff0000\r\nNAME=緑\r\n",
          {IDC_SET_NAME_MODE, L"#ff0000", L"緑", true, false, IDC_SET_CHARSET_NONE, false, false},
@@ -230,7 +239,7 @@ TEST_F(SettingsDialogTest, OpensWithTheIniAndStoresOnOkAndApply) {
              ClickNow(s, IDC_SET_MAIL_OUTPUT);
              SetDlgItemTextW(s, IDC_SET_BODY_COLOUR, L"red");
          },
-         IDC_SET_OK, "0|red|緑|1|1|2|0|0"},
+         IDC_SET_OK, "0|red|緑|1|1|2|0|0|0|0|1|0|0|3"},
         {"style sheet, everything cleared",
          "[EXCHANGE]\r\nKIND=99\r\nMAIL_OUTPUT=1\r\nCHARSET=1\r\n[COLOR]\r\nNAME=#00FF00\r\n",
          {IDC_SET_CSS_MODE, L"", L"#00FF00", false, true, IDC_SET_CHARSET_SHIFT_JIS, false, false},
@@ -239,7 +248,7 @@ TEST_F(SettingsDialogTest, OpensWithTheIniAndStoresOnOkAndApply) {
              ClickNow(s, IDC_SET_REWRITE_DAT);
              SetDlgItemTextW(s, IDC_SET_NAME_COLOUR, L"");
          },
-         IDC_SET_APPLY, "99|||1|0|1|0|0"},
+         IDC_SET_APPLY, "99|||1|0|1|0|0|0|0|1|0|0|3"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -293,7 +302,7 @@ TEST_F(SettingsDialogTest, ClosingWithoutOkKeepsWhatWasStored) {
         SetDlgItemTextW(settings, IDC_SET_NAME_COLOUR, L"#654321");
         Click(settings, IDCANCEL);
     });
-    EXPECT_EQ(Values(), "99||#123456|0|0|0|0|0");
+    EXPECT_EQ(Values(), "99||#123456|0|0|0|0|0|0|0|1|0|0|3");
     Shown reopened = {};
     Settings([&](HWND settings) {
         reopened = Read(settings);
