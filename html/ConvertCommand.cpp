@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "html/HtmlWriters.h"
 #include "html/PageOptions.h"
@@ -25,6 +26,8 @@ const int OPEN_PAGE_ON = 1;
 const char STATUS_CANCELLED[] = "変換をキャンセルしました";
 const char STATUS_FAILED[] = "HTMLファイルへの変換に失敗しました";
 const char STATUS_DONE[] = "変換完了";
+const char STATUS_DONE_NOT_OPENED[] = "変換完了（ページを開けませんでした）";
+const char STATUS_NOTHING_MARKED[] = "出力するレスがありません";
 const char QUESTION_OVERWRITE[] = "ファイルを上書きしてもよろしいでしょうか";
 const char QUESTION_OVERWRITE_CAPTION[] = "上書き確認";
 const char LOG_NOTHING_LOADED[] = "内部エラー：dataファイルの設定なし";
@@ -43,10 +46,51 @@ bool IsThreadLog(const char* outputPath, const char* ending, const char* loadedL
     return SamePath(ending[0] ? name : outputPath, loadedLogPath);
 }
 
-// The question names the page by its full path (as typed when it has none).
-std::string OverwriteQuestion(const char* outputPath) {
+std::string FullPathOf(const char* path) {
     char full[2 * PATH_BUFFER_SIZE];
-    return std::string(QUESTION_OVERWRITE) + "\n" + (plat::FullPath(outputPath, full, sizeof full) ? full : outputPath);
+    return plat::FullPath(path, full, sizeof full) ? full : path;
+}
+
+// The files a conversion replaces that exist now, in the order page, check
+// file, reduced thread log, each by its full path (as named when it has none).
+std::vector<std::string> FilesReplaced(const char* outputPath, bool rewrite) {
+    std::vector<std::string> files;
+    if (plat::FileExists(outputPath)) files.push_back(FullPathOf(outputPath));
+    for (const char* ending : {CHECK_FILE_ENDING, rewrite ? REWRITTEN_ENDING : nullptr}) {
+        char name[PATH_BUFFER_SIZE];
+        if (ending && ReplaceExtension(outputPath, ending, name, sizeof name) && plat::FileExists(name))
+            files.push_back(FullPathOf(name));
+    }
+    return files;
+}
+
+std::string OverwriteQuestion(const std::vector<std::string>& files) {
+    std::string question = QUESTION_OVERWRITE;
+    for (const std::string& file : files) question += "\n" + file;
+    return question;
+}
+
+bool AnyPostGoesOut(const PostTable& posts) {
+    for (int i = 0; i < MAX_POSTS; ++i)
+        if (GoesOut(posts[i])) return true;
+    return false;
+}
+
+// The page's path from the output box, as a chosen one would be: a relative
+// name lies in the loaded thread log's folder, and a name without an
+// extension gains ".html". Empty: beside the thread log, named after it.
+// False when the result would not fit a path.
+bool OutputPathOf(const char* typed, const char* loadedLogPath, char* out, size_t size) {
+    if (typed[0] == '\0') return ReplaceExtension(loadedLogPath, PAGE_ENDING, out, size);
+    std::string path = typed;
+    PathParts parts;
+    SplitPath(typed, &parts);
+    const bool rooted = parts.drive[0] || typed[0] == '\\' || typed[0] == '/';
+    if (!rooted) path = std::string(loadedLogPath, FileNameStart(loadedLogPath)) + path;
+    if (ExtensionStart(path.c_str()) == path.size()) path += PAGE_ENDING;
+    if (path.size() >= size) return false;
+    memcpy(out, path.c_str(), path.size() + 1);
+    return true;
 }
 
 bool WritePageOfMode(Session& session, const char* outputPath) {
@@ -73,14 +117,19 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
         Scriv(SCRIV_ERROR, 0, LOG_NOTHING_LOADED, SOURCE_HARVO, __LINE__);
         return false;
     }
+    // Nothing to publish: the check file and the page of an earlier
+    // conversion stay as they are, never replaced by empty ones.
+    if (!AnyPostGoesOut(session.posts)) {
+        dialog.SetText(IDC_STATUS, STATUS_NOTHING_MARKED);
+        return false;
+    }
     // Read with room to spare, so that a name too long is refused whole
     // instead of cut into the name of another file.
-    char outputPath[2 * PATH_BUFFER_SIZE];
-    dialog.GetText(IDC_OUTPUT_PATH, outputPath, sizeof outputPath);
-    const bool fits = outputPath[0] ? strlen(outputPath) < PATH_BUFFER_SIZE
-                                    : ReplaceExtension(loadedLogPath, PAGE_ENDING, outputPath, PATH_BUFFER_SIZE);
-    if (!fits) {
-        ScrivEx(SCRIV_TRACE, 0, LOG_NAME_TOO_LONG, outputPath[0] ? outputPath : loadedLogPath);
+    char typed[2 * PATH_BUFFER_SIZE];
+    dialog.GetText(IDC_OUTPUT_PATH, typed, sizeof typed);
+    char outputPath[PATH_BUFFER_SIZE];
+    if (!OutputPathOf(typed, loadedLogPath, outputPath, sizeof outputPath)) {
+        ScrivEx(SCRIV_TRACE, 0, LOG_NAME_TOO_LONG, typed[0] ? typed : loadedLogPath);
         dialog.SetText(IDC_STATUS, STATUS_FAILED);
         return false;
     }
@@ -93,8 +142,9 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
         dialog.SetText(IDC_STATUS, STATUS_OUTPUT_IS_LOG);
         return false;
     }
-    if (plat::FileExists(outputPath) &&
-        !dialog.AskYesNo(OverwriteQuestion(outputPath).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None)) {
+    const std::vector<std::string> replaced = FilesReplaced(outputPath, rewrite);
+    if (!replaced.empty() &&
+        !dialog.AskYesNo(OverwriteQuestion(replaced).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None)) {
         dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
         ScrivEx(SCRIV_TRACE, 0, LOG_OVERWRITE_CANCELLED, nullptr);
         return false;
@@ -107,8 +157,11 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     // Neither follow-up undoes the page: each only logs its failure.
     SaveCheckFile(session.posts, outputPath);
     if (rewrite) RewriteThreadLog(session.posts, outputPath);
+    dialog.SetText(IDC_OUTPUT_PATH, FullPathOf(outputPath).c_str());
     dialog.SetText(IDC_STATUS, STATUS_DONE);
-    if (ReadIniInt(session.iniPath, SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath))
+    if (ReadIniInt(session.iniPath, SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath)) {
         Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_SHELL_EXECUTE, SOURCE_HARVO, __LINE__);
+        dialog.SetText(IDC_STATUS, STATUS_DONE_NOT_OPENED);
+    }
     return true;
 }

@@ -207,8 +207,9 @@ TEST_F(SizeLimitTest, DottedJapaneseFoldersAndTheLongestPaths) {
         ClearPostTable(postTable);
         WriteBytes(log, Post(0) + "スレタイ\n" + Post(1) + "\n");
         dialog_.texts[IDC_LOG_PATH] = log;
-        ASSERT_EQ(LoadThreadLog(session_, dialog_), 1);
+        ASSERT_TRUE(LoadThreadLog(session_, dialog_));
         EXPECT_EQ(std::string(session_.loadedLogPath), log);
+        Tick(IDC_MAIN_LIST, {2});
 
         EXPECT_EQ(Convert(""), c.result);
         EXPECT_EQ(Status(), c.result ? "変換完了" : "HTMLファイルへの変換に失敗しました");

@@ -22,17 +22,25 @@ protected:
         return ConvertToHtml(session_, dialog_);
     }
     std::string Status() { return dialog_.texts[IDC_STATUS]; }
+    // The thread loaded with its first post ticked: a page has a post to show.
+    std::string LoadMarked(const std::string& name = "1234.dat") {
+        dialog_.answers = {true};  // the ticks of a load before are thrown away
+        const std::string path = Load(THREAD, name);
+        dialog_.answers.clear();
+        Tick(IDC_MAIN_LIST, {1});
+        return path;
+    }
 };
 
 // The box empty: the page, the check file and the reduced log go beside the
-// thread log, and the box stays empty.
+// thread log, and the box shows the page written.
 TEST_F(ConvertTest, DerivesTheNameFromTheLoadedThreadLog) {
-    Load(THREAD, "1234.dat");
+    LoadMarked();
     WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
     EXPECT_EQ(Convert(""), 1);
     EXPECT_EQ(Status(), "変換完了");
-    EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], "");
-    EXPECT_EQ(ReadBytes(At("1234.html")), BodyColourHead("スレタイ") + FOOT);
+    EXPECT_EQ(dialog_.texts[IDC_OUTPUT_PATH], At("1234.html"));
+    EXPECT_EQ(ReadBytes(At("1234.html")).rfind(BodyColourHead("スレタイ") + "<dt>", 0), 0u);
     EXPECT_EQ(ReadBytes(At("1234.chk")).size(), 2000u + 4 + sizeof "スレタイ");
     EXPECT_TRUE(PathExists(At("1234_RE.dat")));
     EXPECT_TRUE(Logged("TRACE|出力ファイル|" + At("1234.html")));
@@ -40,7 +48,7 @@ TEST_F(ConvertTest, DerivesTheNameFromTheLoadedThreadLog) {
 }
 
 TEST_F(ConvertTest, NamedOutputIsUsedUnchanged) {
-    Load(THREAD);
+    LoadMarked();
     EXPECT_EQ(Convert("page.htm"), 1);
     EXPECT_TRUE(PathExists(At("page.htm")));
     EXPECT_TRUE(PathExists(At("page.chk")));
@@ -62,7 +70,8 @@ TEST_F(ConvertTest, AsksBeforeReplacingAPage) {
     EXPECT_EQ(Ticked(IDC_MAIN_LIST), Posts{2});
     EXPECT_EQ(Records().back(), "TRACE|上書きキャンセル");
     ASSERT_EQ(dialog_.questions.size(), 1u);
-    EXPECT_EQ(dialog_.questions[0].text, "ファイルを上書きしてもよろしいでしょうか\n" + At("page.html"));
+    EXPECT_EQ(dialog_.questions[0].text, "ファイルを上書きしてもよろしいでしょうか\n" + At("page.html") + "\n" +
+                                             At("page.chk") + "\n" + At("page_RE.dat"));
     EXPECT_EQ(dialog_.questions[0].caption, "上書き確認");
 
     dialog_.answers = {true};
@@ -79,7 +88,7 @@ TEST_F(ConvertTest, NeverWritesOverTheThreadLog) {
         {"1234.dat", "sub/../1234.DAT", ""}, {"1234.chk", "1234.html", ""},
         {"1234_RE.dat", "1234.html", "[EXCHANGE]\r\nREDAT=1\r\n"}};
     for (const auto& c : cases) {
-        Load(THREAD, c.log);
+        LoadMarked(c.log);
         WriteProgramIni(c.ini);
         const auto before = FolderNames(dir_.path());
         EXPECT_EQ(Convert(c.box), 0) << c.log;
@@ -89,6 +98,7 @@ TEST_F(ConvertTest, NeverWritesOverTheThreadLog) {
         EXPECT_TRUE(Logged("ERROR|ERROR:出力ファイルが対象ファイルと同じ|" + At(c.log)));
     }
     WriteProgramIni("");
+    dialog_.answers = {true};  // 1234.chk, the thread log of the case before, is replaced
     EXPECT_EQ(Convert("1234.html"), 1) << "without the rewrite, 1234_RE.dat is not written";
 }
 
@@ -128,7 +138,7 @@ TEST_F(ConvertTest, KindChoosesTheWriter) {
 }
 
 TEST_F(ConvertTest, ReducedLogOnlyWhenRedatIsOne) {
-    Load(THREAD);
+    LoadMarked();
     for (const char* redat : {"0", "2", "-1", "1"}) {
         SCOPED_TRACE(redat);
         WriteProgramIni(std::string("[EXCHANGE]\r\nREDAT=") + redat + "\r\n");
@@ -141,7 +151,7 @@ TEST_F(ConvertTest, ReducedLogOnlyWhenRedatIsOne) {
 // A page that cannot be written leaves no check file and no reduced log, in
 // every output mode: a missing folder, a folder under the page's name.
 TEST_F(ConvertTest, PageNotWrittenLeavesNothingBehind) {
-    Load(THREAD);
+    LoadMarked();
     MakeDir(At("folder.html"));
     for (const char* kind : {"0", "1", "99"}) {
         for (const std::string box : {"missing/page.html", "folder.html"}) {
@@ -156,8 +166,7 @@ TEST_F(ConvertTest, PageNotWrittenLeavesNothingBehind) {
         EXPECT_FALSE(PathExists(At(name))) << name;
 }
 
-// Before any load the lists have no rows, which would read as 1000 marked
-// posts: nothing is converted, whatever the box holds.
+// Before any load nothing is converted, whatever the box holds.
 TEST_F(ConvertTest, NothingLoadedConvertsNothing) {
     for (const std::string box : {"", "page.html"}) {
         SCOPED_TRACE(box);
@@ -176,7 +185,7 @@ TEST_F(ConvertTest, NothingLoadedConvertsNothing) {
 // byte longer), or a name typed into the box.
 TEST_F(ConvertTest, NamesTooLongAreRefused) {
     const std::string stem = std::string(259 - At("").size() - 4, 'p');
-    const std::string log = Load(THREAD, stem + ".dat");
+    const std::string log = LoadMarked(stem + ".dat");
     ASSERT_EQ(log.size(), 259u);
     const std::string typed = At(std::string(300, 't') + ".html");
     for (const std::string& box : {std::string(), typed}) {
@@ -193,8 +202,9 @@ TEST_F(ConvertTest, NamesTooLongAreRefused) {
 // The follow-ups do not undo the page: a check file that cannot be written
 // is logged, and the conversion is still done.
 TEST_F(ConvertTest, CheckFileFailureStillEndsDone) {
-    Load(THREAD);
+    LoadMarked();
     MakeDir(At("page.chk"));
+    dialog_.answers = {true};
     EXPECT_EQ(Convert(), 1);
     EXPECT_EQ(Status(), "変換完了");
     EXPECT_TRUE(PathExists(At("page.html")));
@@ -205,7 +215,7 @@ TEST_F(ConvertTest, CheckFileFailureStillEndsDone) {
 // conversion that ended done, with "OPEN_PAGE" exactly 1; a failure to open it
 // is logged and changes nothing else.
 TEST_F(ConvertTest, PageSettings) {
-    Load(THREAD);
+    LoadMarked();
     Tick(IDC_MAIN_LIST, {1, 3});
     strcpy(postTable[2].body, R"(<a href="../test/read.cgi/x/1/1">&gt;&gt;1</a>)");
     WriteProgramIni("[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=2\r\nLOCAL_LINKS=1\r\n");
@@ -222,12 +232,53 @@ TEST_F(ConvertTest, PageSettings) {
     EXPECT_EQ(dialog_.opened, std::vector<std::string>{At("page.html")});
     dialog_.shellError = 5;
     EXPECT_EQ(Convert(), 1);
-    EXPECT_EQ(Status(), "変換完了");
+    EXPECT_EQ(Status(), "変換完了（ページを開けませんでした）");
     EXPECT_EQ(dialog_.opened.size(), 2u);
     EXPECT_EQ(Records().back().rfind("ERROR|Harvo.cpp|ShellExecute()|", 0), 0u) << Records().back();
     dialog_.answers = {false};
     EXPECT_EQ(Convert(), 0);
     EXPECT_EQ(dialog_.opened.size(), 2u) << "a cancelled conversion opens nothing";
+}
+
+// Nothing to publish writes nothing: yesterday's check file and page stay.
+TEST_F(ConvertTest, NothingMarkedWritesNothing) {
+    LoadMarked();
+    WriteProgramIni("[EXCHANGE]\r\nREDAT=1\r\n");
+    ASSERT_EQ(Convert(), 1);
+    const std::string chk = ReadBytes(At("page.chk")), page = ReadBytes(At("page.html"));
+    Load(THREAD);  // the next day: nothing ticked, or only rows without a post
+    Tick(IDC_SUB_LIST, {900});
+    dialog_.answers = {true};
+    EXPECT_EQ(Convert(), 0);
+    EXPECT_EQ(Status(), "出力するレスがありません");
+    EXPECT_EQ(ReadBytes(At("page.chk")), chk);
+    EXPECT_EQ(ReadBytes(At("page.html")), page);
+    EXPECT_TRUE(dialog_.questions.empty());
+}
+
+// A typed name is taken as a chosen one: in the thread log's folder, with
+// ".html" when its file part has no extension.
+TEST_F(ConvertTest, TypedNamesLieBesideTheThreadLog) {
+    LoadMarked();
+    MakeDir(At("sub"));
+    const struct { std::string typed, written; } cases[] = {
+        {"matome", At("matome.html")},
+        {"sub/まとめ", At("sub/まとめ.html")},
+        {"page.htm", At("page.htm")},
+        {"sub.d/../page.txt", At("sub.d/../page.txt")},
+        {At("abs"), At("abs.html")},
+    };
+    MakeDir(At("sub.d"));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dialog_.texts[IDC_OUTPUT_PATH] = c.typed;
+        dialog_.answers = {true};  // page.chk of the case before
+        EXPECT_TRUE(ConvertToHtml(session_, dialog_)) << Status();
+        EXPECT_TRUE(PathExists(c.written));
+        const std::string shown = dialog_.texts[IDC_OUTPUT_PATH];  // the page written, by its full path
+        EXPECT_EQ(shown.rfind(dir_.path(), 0), 0u) << shown;
+        EXPECT_EQ(ReadBytes(shown), ReadBytes(c.written));
+    }
 }
 
 }  // namespace
