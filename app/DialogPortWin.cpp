@@ -109,8 +109,9 @@ void Win32DialogPort::ShowListTop(int id) {
     Send(id, LVM_ENSUREVISIBLE, 0, FALSE);
 }
 
-bool Win32DialogPort::AskYesNo(const char* text, const char* caption, Icon icon) {
-    const UINT style = MB_YESNO | MB_DEFBUTTON2 | (icon == Icon::Warning ? MB_ICONWARNING : 0);
+bool Win32DialogPort::AskYesNo(const char* text, const char* caption, Icon icon, Default button) {
+    const UINT style = MB_YESNO | (button == Default::Yes ? MB_DEFBUTTON1 : MB_DEFBUTTON2) |
+                       (icon == Icon::Warning ? MB_ICONWARNING : 0);
     return MessageBoxW(dialog_, ToWide(text).c_str(), ToWide(caption).c_str(), style) == IDYES;
 }
 

@@ -35,6 +35,11 @@ void RunWithoutSession(Session&, DialogPort& dialog) {
     command(dialog);
 }
 
+// "ファイル読み込み": the thread log, then the marks of its last conversion offered.
+void LoadThreadLogAndMarks(Session& session, DialogPort& dialog) {
+    if (LoadThreadLog(session, dialog)) OfferLastCheckFile(session, dialog);
+}
+
 struct Command {
     int id;
     Handler handler;
@@ -43,7 +48,7 @@ struct Command {
 
 const Command COMMANDS[] = {
     {IDC_CHOOSE_LOG, RunWithoutSession<ChooseThreadLog>, Undo::Keep},
-    {IDC_LOAD, Run<LoadThreadLog>, Undo::Forget},
+    {IDC_LOAD, LoadThreadLogAndMarks, Undo::Forget},
     {IDC_CHOOSE_OUTPUT, RunWithoutSession<ChooseOutputFile>, Undo::Keep},
     {IDC_CONVERT, Run<ConvertToHtml>, Undo::Keep},
     {IDM_LOAD_CHECK_FILE, Run<LoadCheckFile>, Undo::Record},

@@ -144,7 +144,8 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     }
     const std::vector<std::string> replaced = FilesReplaced(outputPath, rewrite);
     if (!replaced.empty() &&
-        !dialog.AskYesNo(OverwriteQuestion(replaced).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None)) {
+        !dialog.AskYesNo(OverwriteQuestion(replaced).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None,
+                         DialogPort::Default::No)) {
         dialog.SetText(IDC_STATUS, STATUS_CANCELLED);
         ScrivEx(SCRIV_TRACE, 0, LOG_OVERWRITE_CANCELLED, nullptr);
         return false;

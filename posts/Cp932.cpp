@@ -1,6 +1,7 @@
 #include "posts/Cp932.h"
 
 #include <array>
+#include <cstring>
 
 namespace {
 
@@ -79,4 +80,118 @@ size_t AppendCp932AsUtf8(const char* bytes, size_t size, bool last, std::string&
         }
     }
     return i;
+}
+
+namespace {
+
+const unsigned NO_BYTES = 0xFFFF;  // no lead byte is 0xFF
+
+// For every character of the basic plane, its bytes in code page 932
+// (lead << 8 | trail, or the single byte), NO_BYTES for none. Where several
+// byte sequences read as one character, Windows writes the first of: JIS X
+// 0208, NEC row 13, the IBM extensions (0xFA-0xFC), the NEC-selected IBM
+// extensions (0xED-0xEE); that is the lead bytes in ascending order with
+// 0xED and 0xEE last.
+const std::array<unsigned short, 0x10000>& BytesOfChar() {
+    static const std::array<unsigned short, 0x10000> table = [] {  // 128 KB: static, built once
+        std::array<unsigned short, 0x10000> bytes{};
+        bytes.fill(NO_BYTES);
+        const auto put = [&](unsigned c, unsigned code) {
+            if (c < bytes.size() && c != REPLACEMENT_CHARACTER && bytes[c] == NO_BYTES) bytes[c] = static_cast<unsigned short>(code);
+        };
+        for (unsigned b = 0; b < 0x100; ++b)
+            if (!IsCp932Lead(static_cast<unsigned char>(b))) put(Cp932SingleByteChar(static_cast<unsigned char>(b)), b);
+        const auto putLead = [&](unsigned lead) {
+            for (unsigned trail = 0x40; trail <= 0xFC; ++trail)
+                if (trail != 0x7F)
+                    put(Cp932DoubleByteChar(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)),
+                        lead << 8 | trail);
+        };
+        for (unsigned lead = 0x81; lead <= 0xFC; ++lead)
+            if (IsCp932Lead(static_cast<unsigned char>(lead)) && lead != 0xED && lead != 0xEE) putLead(lead);
+        putLead(0xED);
+        putLead(0xEE);
+        return bytes;
+    }();
+    return table;
+}
+
+// The character at bytes[i] of valid UTF-8 and its length.
+unsigned DecodeUtf8(const unsigned char* b, size_t i, size_t& length) {
+    if (b[i] < 0x80) return length = 1, b[i];
+    if (b[i] < 0xE0) return length = 2, (b[i] & 0x1Fu) << 6 | (b[i + 1] & 0x3Fu);
+    if (b[i] < 0xF0) return length = 3, (b[i] & 0x0Fu) << 12 | (b[i + 1] & 0x3Fu) << 6 | (b[i + 2] & 0x3Fu);
+    return length = 4, (b[i] & 0x07u) << 18 | (b[i + 1] & 0x3Fu) << 12 | (b[i + 2] & 0x3Fu) << 6 | (b[i + 3] & 0x3Fu);
+}
+
+// The length of the valid UTF-8 sequence at bytes[i], 0 when there is none
+// (a stray or missing continuation byte, an overlong form, a surrogate, past U+10FFFF).
+size_t Utf8SequenceLength(const unsigned char* b, size_t i, size_t size) {
+    const unsigned char first = b[i];
+    if (first < 0x80) return 1;
+    const size_t length = first >= 0xC2 && first <= 0xDF ? 2 : first >= 0xE0 && first <= 0xEF ? 3
+                        : first >= 0xF0 && first <= 0xF4 ? 4 : 0;
+    if (length == 0 || size - i < length) return 0;
+    for (size_t k = 1; k < length; ++k)
+        if ((b[i + k] & 0xC0) != 0x80) return 0;
+    const unsigned second = b[i + 1];
+    if ((first == 0xE0 && second < 0xA0) || (first == 0xED && second > 0x9F) || (first == 0xF0 && second < 0x90) ||
+        (first == 0xF4 && second > 0x8F))
+        return 0;
+    return length;
+}
+
+const char BYTE_ORDER_MARK[] = "\xEF\xBB\xBF";
+
+bool StartsWithByteOrderMark(const char* bytes, size_t size) { return size >= 3 && memcmp(bytes, BYTE_ORDER_MARK, 3) == 0; }
+
+}  // namespace
+
+bool AppendCp932Char(unsigned c, std::string& out) {
+    const unsigned code = c < 0x10000 ? BytesOfChar()[c] : NO_BYTES;
+    if (code == NO_BYTES) return false;
+    if (code > 0xFF) out += static_cast<char>(code >> 8);
+    out += static_cast<char>(code & 0xFF);
+    return true;
+}
+
+namespace {
+
+// How many bytes from the start are valid UTF-8, and which lengths of
+// characters are among them (bit n for n bytes).
+struct Utf8Prefix {
+    size_t valid = 0;
+    unsigned lengths = 0;
+};
+Utf8Prefix ValidUtf8Prefix(const char* bytes, size_t size) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    Utf8Prefix prefix;
+    for (size_t length; prefix.valid < size && (length = Utf8SequenceLength(b, prefix.valid, size)) != 0;
+         prefix.valid += length)
+        prefix.lengths |= 1u << length;
+    return prefix;
+}
+
+}  // namespace
+
+// Plain ASCII is no sign of UTF-8: it takes a character of several bytes.
+bool MayStartUtf8Text(const char* bytes, size_t size) {
+    const Utf8Prefix prefix = ValidUtf8Prefix(bytes, size);
+    return StartsWithByteOrderMark(bytes, size) || (prefix.valid + 3 >= size && prefix.lengths > 2);
+}
+
+bool IsUtf8Text(const char* bytes, size_t size) {
+    const Utf8Prefix prefix = ValidUtf8Prefix(bytes, size);
+    return StartsWithByteOrderMark(bytes, size) || (prefix.valid == size && prefix.lengths & 1u << 3);
+}
+
+void AppendUtf8AsCp932(const char* bytes, size_t size, std::string& out) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes);
+    size_t i = StartsWithByteOrderMark(bytes, size) ? 3 : 0;
+    while (i < size) {
+        size_t length = 1;
+        const unsigned c = Utf8SequenceLength(b, i, size) ? DecodeUtf8(b, i, length) : REPLACEMENT_CHARACTER;
+        if (!AppendCp932Char(c, out)) out += "&#" + std::to_string(c) + ";";
+        i += length;
+    }
 }

@@ -1,5 +1,6 @@
 #include "select/CheckFile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
@@ -35,6 +36,9 @@ const char STATUS_LOAD_FAILED[] = "チェックファイル読み込みエラー
 const char STATUS_CANNOT_OPEN[] = "：ファイルが開けませんでした";
 const char STATUS_BAD_DATA[] = "：ファイルデータが正しくありません";
 const char STATUS_OTHER_THREAD[] = "チェックファイル読み込みエラー：対象ファイルが違います。";
+const char QUESTION_LAST_CHECK_FILE[] = "前回のチェックファイルがあります。チェックを読み込みますか？";
+const char QUESTION_LAST_CHECK_FILE_CAPTION[] = "チェックファイル";
+const char STATUS_LOADED_WITH_MARKS[] = "ファイル読み込み完了（前回のチェックを読み込みました）";
 
 struct CheckMarks {
     unsigned char main[CHECK_FILE_MARKS_SIZE];
@@ -131,6 +135,27 @@ bool LoadCheckFile(Session& session, DialogPort& dialog) {
 bool LoadCheckFileFrom(Session& session, DialogPort& dialog, const char* path) {
     dialog.SetText(IDC_STATUS, "");
     return ApplyCheckFile(session, dialog, path);
+}
+
+bool OfferLastCheckFile(Session& session, DialogPort& dialog) {
+    char path[PATH_BUFFER_SIZE];
+    if (!ReplaceExtension(session.loadedLogPath, CHECK_FILE_ENDING, path, sizeof path) || !plat::FileExists(path))
+        return false;
+    CheckMarks marks;
+    if (ReadCheckFile(path, marks) || strncmp(marks.identity, session.posts[0].title, TITLE_COMPARED) != 0) return false;
+    const auto marked = [](unsigned char mark) { return mark != 0; };
+    if (std::none_of(marks.main, marks.main + CHECK_FILE_MARKS_SIZE, marked) &&
+        std::none_of(marks.sub, marks.sub + CHECK_FILE_MARKS_SIZE, marked))
+        return false;
+    char full[2 * PATH_BUFFER_SIZE];
+    const std::string question =
+        std::string(QUESTION_LAST_CHECK_FILE) + "\n" + (plat::FullPath(path, full, sizeof full) ? full : path);
+    if (!dialog.AskYesNo(question.c_str(), QUESTION_LAST_CHECK_FILE_CAPTION, DialogPort::Icon::None,
+                         DialogPort::Default::Yes))
+        return false;
+    if (!LoadCheckFileFrom(session, dialog, path)) return false;
+    dialog.SetText(IDC_STATUS, STATUS_LOADED_WITH_MARKS);
+    return true;
 }
 
 bool IsCheckFilePath(const char* path) {

@@ -28,5 +28,11 @@ bool LoadCheckFile(Session& session, DialogPort& dialog);
 // the window): the status line is cleared, then the same steps and texts.
 bool LoadCheckFileFrom(Session& session, DialogPort& dialog, const char* path);
 
+// After a load: the check file that a conversion to the default page would
+// write beside the thread log, when it is one of this thread with a mark in
+// it, is offered with Yes the default; Yes applies it as LoadCheckFile does.
+// True when its marks were applied.
+bool OfferLastCheckFile(Session& session, DialogPort& dialog);
+
 // Whether the path names a check file: it ends in ".chk", in any case.
 bool IsCheckFilePath(const char* path);

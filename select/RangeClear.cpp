@@ -39,7 +39,7 @@ void ClearChecksInRange(Session& session, DialogPort& dialog) {
         dialog.SetText(IDC_STATUS, STATUS_RANGE_ERROR);
         return;
     }
-    if (!dialog.AskYesNo(QUESTION_CLEAR, QUESTION_CLEAR_CAPTION, DialogPort::Icon::None)) {
+    if (!dialog.AskYesNo(QUESTION_CLEAR, QUESTION_CLEAR_CAPTION, DialogPort::Icon::None, DialogPort::Default::No)) {
         dialog.SetText(IDC_STATUS, STATUS_CLEAR_CANCELLED);
         ScrivEx(SCRIV_TRACE, 0, LOG_CLEAR_CANCELLED, nullptr);
         return;

@@ -16,6 +16,15 @@ const char STATUS_CANCELLED[] = "読み込みをキャンセルしました";
 const char LOG_LOAD_CANCELLED[] = "読み込みキャンセル";
 const char STATUS_LOADED[] = "ファイル読み込み完了";
 const char STATUS_LOADED_CUT[] = "ファイル読み込み完了（1001件目以降は読み込んでいません）";
+const char STATUS_LOADED_NO_POST[] = "ファイル読み込み完了（レスが見つかりません。スレッドログではないようです）";
+const char STATUS_LOADED_FROM_UTF8[] = "ファイル読み込み完了（UTF-8から変換しました）";
+
+// Whether any record holds a post a page would write (one with a date).
+bool HoldsAPost(const PostTable& posts) {
+    for (int i = 0; i < MAX_POSTS; ++i)
+        if (posts[i].dateId[0] != '\0') return true;
+    return false;
+}
 // A file that cannot be opened, or breaks off while it is read.
 const char STATUS_READ_FAILED[] = "ファイルを開けませんでした";
 }  // namespace
@@ -42,7 +51,8 @@ bool LoadThreadLog(Session& session, DialogPort& dialog) {
         return false;
     }
     PostTable& posts = session.posts;
-    const int read = ReadThreadLog(posts, path);
+    bool fromUtf8 = false;
+    const int read = ReadThreadLog(posts, path, &fromUtf8);
     if (read == 0) {
         dialog.SetText(IDC_STATUS, STATUS_READ_FAILED);
         return false;
@@ -60,6 +70,9 @@ bool LoadThreadLog(Session& session, DialogPort& dialog) {
     if (!mainFilled || !subFilled) return false;
     memcpy(session.loadedLogPath, path, strlen(path) + 1);
     // Posts past MAX_POSTS are read but never shown nor written: the user is told.
-    dialog.SetText(IDC_STATUS, HasPost(posts[MAX_POSTS]) ? STATUS_LOADED_CUT : STATUS_LOADED);
+    dialog.SetText(IDC_STATUS, !HoldsAPost(posts)          ? STATUS_LOADED_NO_POST
+                               : fromUtf8                   ? STATUS_LOADED_FROM_UTF8
+                               : HasPost(posts[MAX_POSTS]) ? STATUS_LOADED_CUT
+                                                            : STATUS_LOADED);
     return true;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #ifdef __SSE2__
@@ -16,6 +17,7 @@
 #endif
 
 #include "platform/Platform.h"
+#include "posts/Cp932.h"
 #include "scriv/Scriv.h"
 #include "threadlog/ThreadLogTexts.h"
 
@@ -259,7 +261,7 @@ private:
 
 }  // namespace
 
-int ReadThreadLog(PostTable& posts, const char* path) {
+int ReadThreadLog(PostTable& posts, const char* path, bool* fromUtf8) {
     if (!path) {
         ScrivEx(SCRIV_ERROR, 0, LOG_BAD_FILE_NAME, nullptr);
         return 0;
@@ -283,8 +285,22 @@ int ReadThreadLog(PostTable& posts, const char* path) {
     static char chunk[LINE_LIMIT + CHUNK_SIZE];
     static char lineBuffer[LINE_BUFFER_SIZE];
     LineCollector collector(posts, lineBuffer);
-    size_t got, kept = 0;
-    while ((got = plat::FileRead(file, chunk + kept, CHUNK_SIZE)) != 0 && got != plat::READ_FAILED) {
+    size_t got = plat::FileRead(file, chunk, CHUNK_SIZE), kept = 0;
+    if (fromUtf8) *fromUtf8 = false;
+    if (got != 0 && got != plat::READ_FAILED && MayStartUtf8Text(chunk, got)) {
+        // Perhaps UTF-8, which only the whole file tells: read whole, then
+        // split as code page 932 (converted when it is UTF-8 after all).
+        std::string bytes(chunk, got);
+        while ((got = plat::FileRead(file, chunk, CHUNK_SIZE)) != 0 && got != plat::READ_FAILED) bytes.append(chunk, got);
+        if (got != plat::READ_FAILED && IsUtf8Text(bytes.data(), bytes.size())) {
+            std::string converted;
+            AppendUtf8AsCp932(bytes.data(), bytes.size(), converted);
+            bytes.swap(converted);
+            if (fromUtf8) *fromUtf8 = true;
+        }
+        if (got != plat::READ_FAILED) collector.Take(bytes.data(), bytes.data() + bytes.size());
+    }
+    for (; got != 0 && got != plat::READ_FAILED; got = plat::FileRead(file, chunk + kept, CHUNK_SIZE)) {
         const char* keep = collector.Take(chunk, chunk + kept + got);
         if (!keep) break;
         kept = chunk + kept + got - keep;

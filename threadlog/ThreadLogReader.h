@@ -12,8 +12,10 @@ const int LINE_BUFFER_SIZE = 10240;  // a line of the file, its line feed taken 
 // READ_LOG_BROKEN when reading broke off part-way (the table is then left
 // cleared: no thread is shown cut short as if whole), else 1 (an empty path is
 // logged and reads nothing).
+// A file in UTF-8 (posts/Cp932.h IsUtf8Text) is read as its code page 932
+// conversion; fromUtf8, when given, says whether it was.
 const int READ_LOG_BROKEN = -1;
-int ReadThreadLog(PostTable& posts, const char* path);
+int ReadThreadLog(PostTable& posts, const char* path, bool* fromUtf8 = nullptr);
 
 // Fills record with the zero-terminated line, which holds no line feed, split
 // into number, line, name, mail, dateId, body and title; every other field

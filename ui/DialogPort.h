@@ -33,10 +33,11 @@ public:
     // Row 0 scrolled into view at the top, no row selected or focused.
     virtual void ShowListTop(int id) = 0;
 
-    // A modal question owned by the dialog, buttons Yes and No with No the
-    // default, with the icon given. True for Yes.
+    // A modal question owned by the dialog, buttons Yes and No, with the icon
+    // and the default button given. True for Yes.
     enum class Icon { None, Warning };
-    virtual bool AskYesNo(const char* text, const char* caption, Icon icon) = 0;
+    enum class Default { No, Yes };
+    virtual bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) = 0;
 
     // The system's file chooser owned by the dialog, starting with no name,
     // for the kind of file given: an open chooser for a thread log or a check

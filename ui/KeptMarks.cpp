@@ -11,5 +11,5 @@ bool MayDiscardMarks(Session& session, DialogPort& dialog) {
     MarkSet now;
     TakeMarks(session.posts, now);
     return now == session.keptMarks ||
-           dialog.AskYesNo(QUESTION_DISCARD, QUESTION_DISCARD_CAPTION, DialogPort::Icon::Warning);
+           dialog.AskYesNo(QUESTION_DISCARD, QUESTION_DISCARD_CAPTION, DialogPort::Icon::Warning, DialogPort::Default::No);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 
@@ -33,6 +34,60 @@ TEST(Cp932Test, DecodesEveryKindOfSequence) {
         {"a lead byte at the end", "a\x82", u8"a\uFFFD"},
     };
     for (const auto& c : cases) EXPECT_EQ(Utf8(c.in), c.out) << c.what;
+}
+
+// UTF-8 as Windows writes it in code page 932: where the code page reads two
+// sequences as one character, the first of JIS X 0208, NEC row 13, IBM.
+TEST(Cp932Test, EncodesUtf8AsWindowsDoes) {
+    const struct {
+        const char* what;
+        const char* in;
+        std::string out;
+    } cases[] = {
+        {"ASCII and separators", u8"a<>b\r\n", "a<>b\r\n"},
+        {"kana, kanji, half-width", u8"あ表ｱ", "\x82\xA0\x95\x5C\xB1"},
+        {"JIS X 0208 before NEC row 13", u8"≒∵￢", "\x81\xE0\x81\xE6\x81\xCA"},
+        {"NEC row 13 before IBM", u8"Ⅰ㈱", "\x87\x54\x87\x8A"},
+        {"IBM before NEC-selected IBM", u8"纊ⅰ", "\xFA\x5C\xFA\x40"},
+        {"user-defined area", u8"\uE000", "\xF0\x40"},
+        {"no character in the code page", u8"😀é¬", "&#128512;&#233;&#172;"},
+        {"byte order mark dropped", u8"\uFEFFa", "a"},
+    };
+    for (const auto& c : cases) {
+        std::string out;
+        AppendUtf8AsCp932(c.in, strlen(c.in), out);
+        EXPECT_EQ(out, c.out) << c.what;
+    }
+    // Every character code page 932 reads comes back as bytes that read as it.
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead)
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            const unsigned c = Cp932DoubleByteChar(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+            std::string bytes;
+            if (c == REPLACEMENT_CHARACTER) continue;
+            ASSERT_TRUE(AppendCp932Char(c, bytes)) << std::hex << lead << trail;
+            ASSERT_EQ(bytes.size(), 2u);
+            ASSERT_EQ(Cp932DoubleByteChar(static_cast<unsigned char>(bytes[0]), static_cast<unsigned char>(bytes[1])), c);
+        }
+}
+
+TEST(Cp932Test, TellsUtf8FromShiftJis) {
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool utf8;
+    } cases[] = {
+        {"byte order mark", "\xEF\xBB\xBF" "abc", true},
+        {"a character of three bytes", u8"名無し<><>", true},
+        {"two-byte characters only", u8"café", false},
+        {"ASCII", "abc<>\n", false},
+        {"Shift_JIS", "\x96\xBC\x96\xB3\x82\xB5", false},
+        {"an overlong form", "\xE3\x81\x82\xC0\x80", false},
+        {"a surrogate", "\xE3\x81\x82\xED\xA0\x80", false},
+        {"a character cut off at the end", "\xE3\x81\x82\xE3\x81", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsUtf8Text(c.bytes.data(), c.bytes.size()), c.utf8) << c.what;
+    EXPECT_TRUE(MayStartUtf8Text("\xE3\x81\x82\xE3\x81", 5)) << "a chunk may end inside a character";
+    EXPECT_FALSE(MayStartUtf8Text("abc", 3)) << "plain ASCII is read as it is";
 }
 
 }  // namespace

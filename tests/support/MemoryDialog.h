@@ -73,8 +73,8 @@ public:
     void ShowListTop(int) override {}  // no scrolling nor selection in memory
 
     // Questions are answered from answers, front first; No when none is left.
-    bool AskYesNo(const char* text, const char* caption, Icon icon) override {
-        questions.push_back({text, caption, icon});
+    bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) override {
+        questions.push_back({text, caption, icon, button});
         if (answers.empty()) return false;
         const bool yes = answers.front();
         answers.erase(answers.begin());
@@ -106,6 +106,7 @@ public:
     struct Question {
         std::string text, caption;
         Icon icon;
+        Default button;
     };
     std::vector<Question> questions;
     std::vector<bool> answers;

@@ -1,4 +1,9 @@
 #include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "posts/Cp932.h"
 
 #include "resources/resource.h"
 #include "tests/support/ProgramFixture.h"
@@ -134,6 +139,34 @@ TEST_F(LoadCommandTest, PathsUpToTheLongestLoadAndLongerAreRefused) {
     EXPECT_EQ(dialog_.texts[IDC_STATUS], "ファイルを開けませんでした");
     EXPECT_EQ(std::string(session_.loadedLogPath), path);
     EXPECT_NE(Log().find(INDENT + "ファイル名異常\r\n" + INDENT + path + "x\r\n"), std::string::npos);
+}
+
+// A thread log in UTF-8 loads as its Shift_JIS original does, record for
+// record; no Shift_JIS log is taken for UTF-8.
+TEST_F(LoadCommandTest, Utf8LogsLoadAsTheirShiftJisOriginals) {
+    REQUIRE_REAL_THREAD_LOGS();
+    std::vector<std::string> logs = {HARVO_SOURCE_DIR "/samples/sample.dat"};
+    for (const char* name : {"js2ch_1379534723.dat", "twoB_1193443676.dat", "twoB_1264432017.dat",
+                             "twoB_2ch_with_id.dat", "twoB_2ch_with_id_and_be.dat", "twoB_with-trip.dat"})
+        logs.push_back(RealThreadLogFolder() + name);
+    auto original = std::make_unique<PostTable>();
+    for (const std::string& log : logs) {
+        SCOPED_TRACE(log);
+        const std::string shiftJis = ReadBytes(log);
+        Load(shiftJis, "original.dat");
+        EXPECT_EQ(loadStatus_.rfind("ファイル読み込み完了", 0), 0u);
+        EXPECT_EQ(loadStatus_.find("UTF-8"), std::string::npos);
+        memcpy(original.get(), &postTable, sizeof postTable);
+        std::string utf8;
+        AppendCp932AsUtf8(shiftJis.data(), shiftJis.size(), true, utf8);
+        Load(utf8, "utf8.dat");
+        EXPECT_EQ(loadStatus_, "ファイル読み込み完了（UTF-8から変換しました）");
+        for (int i = 0; i < POST_TABLE_CAPACITY; ++i)
+            ASSERT_EQ(memcmp(&original->records[i], &postTable[i], sizeof postTable[i]), 0) << "record " << i;
+    }
+    Load("\xEF\xBB\xBF" "a<>m<>d<>b<>t\n");
+    EXPECT_EQ(loadStatus_, "ファイル読み込み完了（UTF-8から変換しました）");
+    EXPECT_STREQ(postTable[0].name, "a") << "the byte order mark is dropped";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "posts/Cp932.h"
@@ -44,6 +45,25 @@ TEST(Cp932DifferentialTest, DecodesAsTheSystemDoes) {
     for (const char* cut : {"\x81\x20", "\x9F\x7F", "\xFC\x0D", "\xE0"}) {
         EXPECT_EQ(SystemChars(cut, 1 + (cut[1] != 0)), std::vector<unsigned>{SYSTEM_DEFAULT_CHARACTER});
     }
+}
+
+// Our encoder against WideCharToMultiByte for every character of the basic
+// plane, best-fit mappings off: the same bytes, or none where the system has
+// none (it then gives its default byte '?').
+TEST(Cp932DifferentialTest, EncodesAsTheSystemDoes) {
+    int differences = 0;
+    for (unsigned c = 1; c < 0x10000; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        const wchar_t wide = static_cast<wchar_t>(c);
+        char system[4];
+        BOOL defaulted = FALSE;
+        const int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &wide, 1, system, 4, nullptr, &defaulted);
+        std::string ours;
+        AppendCp932Char(c, ours);
+        const std::string expected = defaulted || n <= 0 ? std::string() : std::string(system, static_cast<size_t>(n));
+        if (ours != expected && differences++ < 10) ADD_FAILURE() << std::hex << "U+" << c;
+    }
+    EXPECT_EQ(differences, 0);
 }
 
 }  // namespace
