@@ -77,7 +77,7 @@ bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
             LayOut(dialog, StateOf(dialog)->layout);
             return true;
         case WM_GETMINMAXINFO:
-            KeepSmallest(StateOf(dialog)->layout, reinterpret_cast<MINMAXINFO*>(lParam));
+            KeepSmallest(dialog, StateOf(dialog)->layout, reinterpret_cast<MINMAXINFO*>(lParam));
             return true;
         case WM_DESTROY:  // the window's normal box and state, for the next run
             SavePlacement(dialog, StateOf(dialog)->session.iniPath);

@@ -35,6 +35,15 @@ void WithWideText(const char* text, Use use) {
     use(&wide[0]);
 }
 
+// The screen's dots per inch, which the program's windows follow (its manifest
+// declares it aware of them).
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
 }  // namespace
 
 bool Win32DialogPort::HasControl(int id) { return FindControl(dialog_, id) != nullptr; }
@@ -54,7 +63,7 @@ void Win32DialogPort::InsertListColumn(int id, int column, const char* header, i
     LVCOLUMNW c = {};
     c.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
     c.fmt = LVCFMT_LEFT;
-    c.cx = width;
+    c.cx = MulDiv(width, ScreenDpi(), 96);  // widths are given at 96 dots per inch
     c.pszText = &text[0];
     c.iSubItem = column;
     Send(id, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&c));

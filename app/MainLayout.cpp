@@ -10,7 +10,9 @@
 
 // The lists grow in width and share the extra height, the main list taking
 // the upper half; the column of buttons keeps its distance to the right
-// edge, the status line and "終了" theirs to the bottom.
+// edge, the status line and "終了" theirs to the bottom. Smaller than its
+// template (a screen too small for it), the window takes the height from the
+// sub list alone: the main list stays as tall as the column of buttons beside it.
 const Follow MAIN_LAYOUT[] = {
     {IDC_LOG_PATH, 0, 1, Height::None, Height::None},
     {IDC_CHOOSE_LOG, 1, 1, Height::None, Height::None},
@@ -38,6 +40,7 @@ namespace {
 const char LOG_WRITE_FAILED[] = "Error：WritePrivateProfileString()";
 
 int Share(Height share, int height) {
+    if (height < 0) return share == Height::All ? height : 0;
     return share == Height::None ? 0 : share == Height::UpperHalf ? height / 2 : height;
 }
 
@@ -51,8 +54,6 @@ void WriteInt(const char* iniPath, const IntSetting& setting, int value) {
 }  // namespace
 
 Box Place(const Box& initial, const Follow& follow, int width, int height) {
-    if (width < 0) width = 0;
-    if (height < 0) height = 0;
     return {initial.left + follow.left * width, initial.top + Share(follow.top, height),
             initial.right + follow.right * width, initial.bottom + Share(follow.bottom, height)};
 }

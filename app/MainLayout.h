@@ -20,7 +20,7 @@ extern const Follow MAIN_LAYOUT[];
 extern const int MAIN_LAYOUT_SIZE;
 
 // Where a control of the template box initial goes when the window is
-// width and height larger than its template (never smaller).
+// width and height larger than its template (smaller, when they are negative).
 Box Place(const Box& initial, const Follow& follow, int width, int height);
 
 // The section "WINDOW": the normal (not maximised) box of the last run and

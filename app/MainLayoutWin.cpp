@@ -2,6 +2,8 @@
 
 #include "settings/ProgramIni.h"
 
+#include <algorithm>
+
 namespace {
 
 WINDOWPLACEMENT PlacementOf(HWND window) {
@@ -12,6 +14,35 @@ WINDOWPLACEMENT PlacementOf(HWND window) {
 }
 
 SIZE SizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
+
+// The screen's work area beside the taskbar, of the monitor the window is on.
+RECT WorkAreaOf(HWND window) {
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    return monitor.rcWork;
+}
+
+// The template's size, or the work area's where that is smaller: on a small
+// screen or at a large scale every button stays on the screen.
+SIZE SmallestSize(HWND window, const LayoutState& layout) {
+    const SIZE area = SizeOf(WorkAreaOf(window));
+    return {std::min(layout.smallest.cx, area.cx), std::min(layout.smallest.cy, area.cy)};
+}
+
+// The last run's box, unless it lies off every screen now.
+void PutAtLastPlace(HWND dialog, LayoutState& layout, const char* iniPath) {
+    Placement last;
+    const SIZE smallest = SmallestSize(dialog, layout);
+    if (!ReadPlacement(iniPath, last, smallest.cx, smallest.cy)) return;
+    const RECT box = {last.box.left, last.box.top, last.box.right, last.box.bottom};
+    if (!MonitorFromRect(&box, MONITOR_DEFAULTTONULL)) return;
+    WINDOWPLACEMENT placement = PlacementOf(dialog);
+    placement.rcNormalPosition = box;
+    placement.showCmd = SW_HIDE;
+    SetWindowPlacement(dialog, &placement);
+    layout.startMaximised = last.maximised;
+}
 
 }  // namespace
 
@@ -29,16 +60,9 @@ void SetUpLayout(HWND dialog, LayoutState& layout, const char* iniPath) {
     }
     layout.laidOut = true;
 
-    // The last run's box, unless it lies off every screen now.
-    Placement last;
-    if (!ReadPlacement(iniPath, last, layout.smallest.cx, layout.smallest.cy)) return;
-    const RECT box = {last.box.left, last.box.top, last.box.right, last.box.bottom};
-    if (!MonitorFromRect(&box, MONITOR_DEFAULTTONULL)) return;
-    WINDOWPLACEMENT placement = PlacementOf(dialog);
-    placement.rcNormalPosition = box;
-    placement.showCmd = SW_HIDE;
-    SetWindowPlacement(dialog, &placement);
-    layout.startMaximised = last.maximised;
+    // Then the whole window on the screen.
+    PutAtLastPlace(dialog, layout, iniPath);
+    FitWorkArea(dialog);
 }
 
 int StartShowCommand(const LayoutState& layout, int showCommand) {
@@ -62,8 +86,21 @@ void LayOut(HWND dialog, const LayoutState& layout) {
     InvalidateRect(dialog, nullptr, TRUE);
 }
 
-void KeepSmallest(const LayoutState& layout, MINMAXINFO* limits) {
-    if (layout.laidOut) limits->ptMinTrackSize = {layout.smallest.cx, layout.smallest.cy};
+void KeepSmallest(HWND window, const LayoutState& layout, MINMAXINFO* limits) {
+    if (!layout.laidOut) return;
+    const SIZE smallest = SmallestSize(window, layout);
+    limits->ptMinTrackSize = {smallest.cx, smallest.cy};
+}
+
+void FitWorkArea(HWND window) {
+    const RECT area = WorkAreaOf(window);
+    RECT box;
+    GetWindowRect(window, &box);
+    const LONG width = std::min(box.right - box.left, area.right - area.left);
+    const LONG height = std::min(box.bottom - box.top, area.bottom - area.top);
+    const LONG left = std::max(area.left, std::min(box.left, area.right - width));
+    const LONG top = std::max(area.top, std::min(box.top, area.bottom - height));
+    SetWindowPos(window, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SavePlacement(HWND dialog, const char* iniPath) {

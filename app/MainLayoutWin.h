@@ -22,7 +22,9 @@ void SetUpLayout(HWND dialog, LayoutState& layout, const char* iniPath);
 int StartShowCommand(const LayoutState& layout, int showCommand);
 // WM_SIZE and WM_GETMINMAXINFO: the controls follow; never below the template.
 void LayOut(HWND dialog, const LayoutState& layout);
-void KeepSmallest(const LayoutState& layout, MINMAXINFO* limits);
+void KeepSmallest(HWND window, const LayoutState& layout, MINMAXINFO* limits);
+// Moves and sizes the window so that it lies wholly in its monitor's work area.
+void FitWorkArea(HWND window);
 // WM_DESTROY: the window's normal box and state into the program INI at
 // iniPath (nothing when the dialog was never initialised: no path).
 void SavePlacement(HWND dialog, const char* iniPath);
