@@ -1,5 +1,6 @@
 // What the fuzz targets share: files in memory behind the platform seam, a
-// quiet or memory-bound log, and a check that stops the run with a message.
+// quiet or memory-bound log, a check that stops the run with a message, and
+// the program's state the targets reach: the post table and the program INI.
 #pragma once
 
 #include <algorithm>
@@ -9,8 +10,12 @@
 #include <map>
 #include <string>
 
+#include <sys/mman.h>
+
 #include "platform/Platform.h"
+#include "posts/PostTable.h"
 #include "scriv/ScrivState.h"
+#include "settings/ProgramIni.h"
 
 // A broken property ends the run like a crash does, so libFuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                  \
@@ -20,6 +25,11 @@
             abort();                                                                           \
         }                                                                                      \
     } while (0)
+
+// The targets' own bookkeeping over every row: without the check of the
+// dynamic type at each use of a member, which would cost the targets' test
+// doubles more than the rows themselves. (Coverage leaves tests/* out anyway.)
+#define FUZZ_HARNESS __attribute__((no_sanitize("vptr")))
 
 // Whole files by path. A file opened for writing is created empty at once, as
 // on disk; reads see the bytes as they were when the file was opened.
@@ -103,4 +113,23 @@ inline void QuietLog() {
 // different filler must give the same results.
 inline std::string WithFiller(const std::string& text, char filler) {
     return text + '\0' + std::string(64, filler);
+}
+
+// Record i of the post table.
+inline PostRecord& Post(int i) { return postTable[i]; }
+
+// The post table on 2 MiB pages: a run that visits its records, 15 KB apart,
+// one after another (a load, the marks of all rows) would otherwise miss the
+// TLB at nearly every record. Once per process.
+inline void PostTableOnHugePages() {
+    const uintptr_t huge = 2 << 20;
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(&Post(0)) + huge - 1) & ~(huge - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(&Post(0) + POST_TABLE_CAPACITY) & ~(huge - 1);
+    madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
+
+// The program INI as a memory file holding bytes.
+inline void SetProgramIni(const std::string& bytes) {
+    if (!iniPath[0]) snprintf(iniPath, sizeof iniPath, "harvo.ini");
+    memfs::files[iniPath] = bytes;
 }
