@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool ready = (memfs::Use(), QuietLog(), PostTableOnHugePages(), true);
     (void)ready;
     LoadedListsDialog& dialog = LoadedDialog();
-    memfs::files.clear();
+    memfs::Clear();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
     // The layout, read here on its own.
@@ -110,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetTitle(title);
     StartMarks(size, start);
     SetMarks(dialog, start);
-    memfs::files["marks.chk"] = bytes;
+    memfs::Put("marks.chk", bytes);
     FUZZ_CHECK(Load(dialog, "marks.chk") == loads);
     FUZZ_CHECK(dialog.texts[IDC_STATUS].empty() == loads);
     // Loaded, the file's marks replace every other; refused, nothing changes.

@@ -128,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string end = input.ConsumeRandomLengthString(300);
     const bool subcheck = input.ConsumeBool();
     const std::string body = input.ConsumeRemainingBytesAsString().substr(0, sizeof PostRecord::body - 1).c_str();
-    memfs::files.clear();
+    memfs::Clear();
     SetProgramIni(subcheck ? "[OPTION]\r\nSUBCHECK=1\r\n" : "");
     dialog.texts.clear();
     dialog.questions.clear();

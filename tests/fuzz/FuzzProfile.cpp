@@ -91,8 +91,8 @@ struct Run {
 
 Run ReadAndWrite(const std::string& file, bool exists, const std::string& section, const std::string& key,
                  const std::string& def, const std::string& value, size_t size, char filler) {
-    memfs::files.clear();
-    if (exists) memfs::files[PATH] = file;
+    memfs::Clear();
+    if (exists) memfs::Put(PATH, file);
     const std::string s = WithFiller(section, filler), k = WithFiller(key, filler), d = WithFiller(def, filler),
                       v = WithFiller(value, filler);
     Run run;

@@ -183,8 +183,8 @@ bool SubMarked(int i) { return i % 7 == 3; }
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool ready = (memfs::Use(), QuietLog(), PostTableOnHugePages(), true);
     (void)ready;
-    memfs::files.clear();
-    memfs::files[LOG_PATH].assign(reinterpret_cast<const char*>(data), size);
+    memfs::Clear();
+    memfs::Put(LOG_PATH, data, size);
 
     FUZZ_CHECK(ReadThreadLog(LOG_PATH) == 1);
     static std::string bytes;
