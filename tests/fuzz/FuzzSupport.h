@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -48,24 +49,35 @@ inline std::map<std::string, std::string> files;
 inline std::vector<std::string> spare;
 const size_t SPARE_COUNT = 16;
 
-// An empty string, with room when a spare one is left.
-inline std::string Take() {
-    if (spare.empty()) return {};
-    std::string s = std::move(spare.back());
-    spare.pop_back();
-    s.clear();
-    return s;
-}
 inline void Give(std::string&& s) {
     if (s.capacity() > 64 && spare.size() < SPARE_COUNT) spare.push_back(std::move(s));
     s = std::string();
 }
-// The file at path, made empty (as a new one: on a spare string).
-inline std::string& Emptied(const std::string& path) {
-    auto found = files.find(path);
-    if (found == files.end()) return files.emplace(path, Take()).first->second;
-    found->second.clear();
-    return found->second;
+// s emptied, with room for n bytes: when it has too little, it trades places
+// with the spare string that fits best (the smallest with room, else the
+// largest); SIZE_MAX, for bytes still to come, asks for the largest.
+inline void Room(std::string& s, size_t n) {
+    s.clear();
+    if (n != SIZE_MAX && s.capacity() >= n) return;
+    std::string* best = nullptr;
+    for (std::string& c : spare) {
+        const bool fits = c.capacity() >= n, bestFits = best && best->capacity() >= n;
+        if (!best || (fits ? !bestFits || c.capacity() < best->capacity() : !bestFits && c.capacity() > best->capacity()))
+            best = &c;
+    }
+    if (!best || best->capacity() <= s.capacity()) return;
+    std::swap(s, *best);
+    s.clear();
+    if (best->capacity() <= 64) {
+        if (best != &spare.back()) *best = std::move(spare.back());
+        spare.pop_back();
+    }
+}
+// The file at path, made empty with room for n bytes.
+inline std::string& Emptied(const std::string& path, size_t n = 0) {
+    std::string& file = files[path];
+    Room(file, n);
+    return file;
 }
 
 // Every file removed.
@@ -75,7 +87,7 @@ inline void Clear() {
 }
 // A file holding length bytes from data.
 inline void Put(const std::string& path, const void* data, size_t length) {
-    Emptied(path).assign(static_cast<const char*>(data), length);
+    Emptied(path, length).assign(static_cast<const char*>(data), length);
 }
 inline void Put(const std::string& path, const std::string& bytes) { Put(path, bytes.data(), bytes.size()); }
 
@@ -91,8 +103,10 @@ inline plat::File* Open(const char* path, plat::FileMode mode) {
         plat::SetLastErrorCode(2);
         return nullptr;
     }
-    auto* f = new OpenFile{path, Take(), 0, mode != plat::FileMode::Read};
-    if (mode == plat::FileMode::Read || (mode == plat::FileMode::Append && found != files.end()))
+    auto* f = new OpenFile{path, "", 0, mode != plat::FileMode::Read};
+    const bool reads = mode == plat::FileMode::Read || (mode == plat::FileMode::Append && found != files.end());
+    Room(f->bytes, mode == plat::FileMode::Read ? found->second.size() : SIZE_MAX);
+    if (reads)
         f->bytes.assign(found->second);
     else
         Emptied(path);
@@ -112,12 +126,12 @@ inline bool Write(plat::File* file, const void* data, size_t length) {
 }
 inline bool Flush(plat::File* file) {
     auto* f = reinterpret_cast<OpenFile*>(file);
-    if (f->writing) Emptied(f->path).assign(f->bytes);
+    if (f->writing) Emptied(f->path, f->bytes.size()).assign(f->bytes);
     return true;
 }
 inline bool Close(plat::File* file) {
     auto* f = reinterpret_cast<OpenFile*>(file);
-    if (f->writing) std::swap(Emptied(f->path), f->bytes);
+    if (f->writing) std::swap(files[f->path], f->bytes);
     Give(std::move(f->bytes));
     delete f;
     return true;
@@ -135,7 +149,7 @@ inline bool Move(const char* from, const char* to) {
     if (found == files.end()) return false;
     std::string bytes = std::move(found->second);
     files.erase(found);
-    std::swap(Emptied(to), bytes);
+    std::swap(files[to], bytes);
     Give(std::move(bytes));
     return true;
 }
