@@ -36,7 +36,7 @@ struct Marks {
 };
 
 // The marks a run starts from, different from one input size to the next.
-FUZZ_HARNESS void StartMarks(size_t size, Marks& m) {
+void StartMarks(size_t size, Marks& m) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         m.main[i] = (i + size) % 3 == 0;
         m.sub[i] = (i * 7 + size) % 5 == 0;
@@ -44,7 +44,7 @@ FUZZ_HARNESS void StartMarks(size_t size, Marks& m) {
 }
 
 // The marks a check file holds: a nonzero byte is a mark.
-FUZZ_HARNESS void FileMarks(const uint8_t* data, Marks& m) {
+void FileMarks(const uint8_t* data, Marks& m) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         m.main[i] = data[i] != 0;
         m.sub[i] = data[CHECK_FILE_MARKS_SIZE + i] != 0;
@@ -52,7 +52,7 @@ FUZZ_HARNESS void FileMarks(const uint8_t* data, Marks& m) {
 }
 
 // The marks of the post table's records, and every one of them turned over.
-FUZZ_HARNESS void TableMarks(Marks& m, Marks& turned) {
+void TableMarks(Marks& m, Marks& turned) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         m.main[i] = Post(i).mainCheck;
         m.sub[i] = Post(i).subCheck;
@@ -62,7 +62,7 @@ FUZZ_HARNESS void TableMarks(Marks& m, Marks& turned) {
 }
 
 // Every post's marks in its record and its rows.
-FUZZ_HARNESS void SetMarks(LoadedListsDialog& dialog, const Marks& m) {
+void SetMarks(LoadedListsDialog& dialog, const Marks& m) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         Post(i).mainCheck = m.main[i];
         Post(i).subCheck = m.sub[i];
@@ -71,7 +71,7 @@ FUZZ_HARNESS void SetMarks(LoadedListsDialog& dialog, const Marks& m) {
     }
 }
 
-FUZZ_HARNESS void CheckMarks(LoadedListsDialog& dialog, const Marks& m) {
+void CheckMarks(LoadedListsDialog& dialog, const Marks& m) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         FUZZ_CHECK(Post(i).mainCheck == m.main[i] && Post(i).subCheck == m.sub[i]);
         FUZZ_CHECK(Shows(dialog, IDC_MAIN_LIST, i, m.main[i]));

@@ -1,6 +1,6 @@
 // The main dialog in memory for the targets that run commands: both lists
 // hold MAX_POSTS rows, as after a load. The targets set and read the check
-// boxes of rows only through Tick and Ticked here.
+// boxes of rows only through Tick, Ticked and Shows here.
 #pragma once
 
 #include <vector>
@@ -38,7 +38,9 @@ public:
     }
 
 private:
-    FUZZ_HARNESS std::vector<Row>* Rows(int id) { return id == IDC_MAIN_LIST ? main_ : id == IDC_SUB_LIST ? sub_ : nullptr; }
+    FUZZ_HARNESS std::vector<Row>* Rows(int id) {
+        return id == IDC_MAIN_LIST ? main_ : id == IDC_SUB_LIST ? sub_ : nullptr;
+    }
     std::vector<Row>* main_;
     std::vector<Row>* sub_;
 };

@@ -80,7 +80,7 @@ void SetBody(int i, const std::string& body) {
     memcpy(field, body.c_str(), body.size() + 1);
 }
 
-FUZZ_HARNESS void SetAll(LoadedListsDialog& dialog, bool ticked) {
+void SetAll(LoadedListsDialog& dialog, bool ticked) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         Tick(dialog, IDC_MAIN_LIST, i, ticked);
         Tick(dialog, IDC_SUB_LIST, i, ticked);
@@ -91,7 +91,7 @@ FUZZ_HARNESS void SetAll(LoadedListsDialog& dialog, bool ticked) {
 // After the referenced responses of posts 1 and 2: the named posts marked
 // in the sub list, and its rows ticked, those of 1 and 2 too when the
 // setting says so; nothing else changed.
-FUZZ_HARNESS void CheckReferenced(LoadedListsDialog& dialog, const Flags& named, bool subcheck) {
+void CheckReferenced(LoadedListsDialog& dialog, const Flags& named, bool subcheck) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         FUZZ_CHECK(Post(i).subCheck == static_cast<int>(named[i]));
         FUZZ_CHECK(Ticked(dialog, IDC_SUB_LIST, i) == (named[i] || (subcheck && i < 2)));
@@ -101,7 +101,7 @@ FUZZ_HARNESS void CheckReferenced(LoadedListsDialog& dialog, const Flags& named,
 
 // After a range clear of every mark: posts first to last unmarked and their
 // rows unticked when the range is good, all else as it was.
-FUZZ_HARNESS void CheckCleared(LoadedListsDialog& dialog, bool good, int first, int last) {
+void CheckCleared(LoadedListsDialog& dialog, bool good, int first, int last) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         const bool kept = !good || i < first - 1 || i >= last;
         FUZZ_CHECK(Ticked(dialog, IDC_MAIN_LIST, i) == kept && Ticked(dialog, IDC_SUB_LIST, i) == kept);
