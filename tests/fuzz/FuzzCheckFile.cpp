@@ -25,25 +25,61 @@ std::string Text(const std::string& bytes, size_t limit) {
 }
 
 void SetTitle(const std::string& title) {
-    char* field = postTable[0].title;
-    memset(field, 'T', sizeof postTable[0].title);  // filler behind the text
+    char* field = Post(0).title;
+    memset(field, 'T', sizeof Post(0).title);  // filler behind the text
     memcpy(field, title.c_str(), title.size() + 1);
 }
 
-void SetMarks(MemoryDialog& dialog, int i, bool main, bool sub) {
-    postTable[i].mainCheck = main;
-    postTable[i].subCheck = sub;
-    dialog.lists[IDC_MAIN_LIST].rows[i].stateImage = main ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED;
-    dialog.lists[IDC_SUB_LIST].rows[i].stateImage = sub ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED;
+// The marks of every post in the main and the sub list.
+struct Marks {
+    bool main[MAX_POSTS], sub[MAX_POSTS];
+};
+
+// The marks a run starts from, different from one input size to the next.
+void StartMarks(size_t size, Marks& m) {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        m.main[i] = (i + size) % 3 == 0;
+        m.sub[i] = (i * 7 + size) % 5 == 0;
+    }
 }
 
-void CheckMarks(MemoryDialog& dialog, int i, bool main, bool sub) {
-    FUZZ_CHECK(postTable[i].mainCheck == main && postTable[i].subCheck == sub);
-    FUZZ_CHECK(dialog.RowStateImage(IDC_MAIN_LIST, i) == (main ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED));
-    FUZZ_CHECK(dialog.RowStateImage(IDC_SUB_LIST, i) == (sub ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED));
+// The marks a check file holds: a nonzero byte is a mark.
+void FileMarks(const uint8_t* data, Marks& m) {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        m.main[i] = data[i] != 0;
+        m.sub[i] = data[CHECK_FILE_MARKS_SIZE + i] != 0;
+    }
 }
 
-int Load(MemoryDialog& dialog, const char* path) {
+// The marks of the post table's records, and every one of them turned over.
+void TableMarks(Marks& m, Marks& turned) {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        m.main[i] = Post(i).mainCheck;
+        m.sub[i] = Post(i).subCheck;
+        turned.main[i] = !m.main[i];
+        turned.sub[i] = !m.sub[i];
+    }
+}
+
+// Every post's marks in its record and its rows.
+void SetMarks(LoadedListsDialog& dialog, const Marks& m) {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        Post(i).mainCheck = m.main[i];
+        Post(i).subCheck = m.sub[i];
+        Tick(dialog, IDC_MAIN_LIST, i, m.main[i]);
+        Tick(dialog, IDC_SUB_LIST, i, m.sub[i]);
+    }
+}
+
+void CheckMarks(LoadedListsDialog& dialog, const Marks& m) {
+    for (int i = 0; i < MAX_POSTS; ++i) {
+        FUZZ_CHECK(Post(i).mainCheck == m.main[i] && Post(i).subCheck == m.sub[i]);
+        FUZZ_CHECK(Shows(dialog, IDC_MAIN_LIST, i, m.main[i]));
+        FUZZ_CHECK(Shows(dialog, IDC_SUB_LIST, i, m.sub[i]));
+    }
+}
+
+int Load(LoadedListsDialog& dialog, const char* path) {
     dialog.texts.clear();
     dialog.choosers.clear();
     dialog.chosenPath = path;
@@ -53,10 +89,10 @@ int Load(MemoryDialog& dialog, const char* path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool ready = (memfs::Use(), QuietLog(), true);
+    static const bool ready = (memfs::Use(), QuietLog(), PostTableOnHugePages(), true);
     (void)ready;
-    MemoryDialog& dialog = LoadedDialog();
-    memfs::files.clear();
+    LoadedListsDialog& dialog = LoadedDialog();
+    memfs::Clear();
     const std::string bytes(reinterpret_cast<const char*>(data), size);
 
     // The layout, read here on its own.
@@ -69,30 +105,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string title = whole && rest.empty() ? identity : Text(rest, TITLE_COMPARED);
     const bool loads = whole && identity == title;
 
+    // Static: no 4 KB of marks to poison and unpoison on the stack per run.
+    static Marks start, loaded, saved, turned;
     SetTitle(title);
-    for (int i = 0; i < MAX_POSTS; ++i) SetMarks(dialog, i, (i + size) % 3 == 0, (i * 7 + size) % 5 == 0);
-    memfs::files["marks.chk"] = bytes;
+    StartMarks(size, start);
+    SetMarks(dialog, start);
+    memfs::Put("marks.chk", bytes);
     FUZZ_CHECK(Load(dialog, "marks.chk") == loads);
     FUZZ_CHECK(dialog.texts[IDC_STATUS].empty() == loads);
     // Loaded, the file's marks replace every other; refused, nothing changes.
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        if (loads)
-            CheckMarks(dialog, i, data[i] != 0, data[CHECK_FILE_MARKS_SIZE + i] != 0);
-        else
-            CheckMarks(dialog, i, (i + size) % 3 == 0, (i * 7 + size) % 5 == 0);
-    }
+    if (loads) FileMarks(data, loaded);
+    CheckMarks(dialog, loads ? loaded : start);
 
     // Saved beside a page and loaded back: the same marks, and only the check file written.
-    bool main[MAX_POSTS], sub[MAX_POSTS];
-    for (int i = 0; i < MAX_POSTS; ++i) {
-        main[i] = postTable[i].mainCheck;
-        sub[i] = postTable[i].subCheck;
-    }
+    TableMarks(saved, turned);
     FUZZ_CHECK(SaveCheckFile("page.html") == 1);
     FUZZ_CHECK(memfs::files.size() == 2 && memfs::files.count("page.chk"));
     FUZZ_CHECK(memfs::files["page.chk"].size() == HEAD + title.size() + 1);
-    for (int i = 0; i < MAX_POSTS; ++i) SetMarks(dialog, i, !main[i], !sub[i]);
+    SetMarks(dialog, turned);
     FUZZ_CHECK(Load(dialog, "page.chk") == 1);
-    for (int i = 0; i < MAX_POSTS; ++i) CheckMarks(dialog, i, main[i], sub[i]);
+    CheckMarks(dialog, saved);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -91,8 +92,8 @@ struct Run {
 
 Run ReadAndWrite(const std::string& file, bool exists, const std::string& section, const std::string& key,
                  const std::string& def, const std::string& value, size_t size, char filler) {
-    memfs::files.clear();
-    if (exists) memfs::files[PATH] = file;
+    memfs::Clear();
+    if (exists) memfs::Put(PATH, file);
     const std::string s = WithFiller(section, filler), k = WithFiller(key, filler), d = WithFiller(def, filler),
                       v = WithFiller(value, filler);
     Run run;
@@ -150,9 +151,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     size_t start = 0;
     while (start < v.size() && IsBlank(v[start])) ++start;
     FUZZ_CHECK(Find(after, s, k) == "=" + Unquote(Trim(v.substr(start))));
-    std::vector<std::pair<std::string, std::string>> names = Names(before);
-    const std::vector<std::pair<std::string, std::string>> more = Names(before + "\n[" + s + "]\n" + k);
-    names.insert(names.end(), more.begin(), more.end());
+    // Each name once: the second file repeats the first, and a file's lines
+    // often repeat a name; looking one up again would check nothing more.
+    std::set<std::pair<std::string, std::string>> names;
+    for (const std::string& file : {before, before + "\n[" + s + "]\n" + k})
+        for (auto& name : Names(file)) names.insert(std::move(name));
     const std::string alone = ProfileWithValue("", s, k, "v");
     for (const auto& [section2, key2] : names) {
         if (ProfileFind(alone, section2, key2, nullptr)) continue;  // the written key under another spelling

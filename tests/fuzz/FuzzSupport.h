@@ -1,16 +1,24 @@
 // What the fuzz targets share: files in memory behind the platform seam, a
-// quiet or memory-bound log, and a check that stops the run with a message.
+// quiet or memory-bound log, a check that stops the run with a message, and
+// the program's state the targets reach: the post table and the program INI.
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include <sys/mman.h>
 
 #include "platform/Platform.h"
+#include "posts/PostTable.h"
 #include "scriv/ScrivState.h"
+#include "settings/ProgramIni.h"
 
 // A broken property ends the run like a crash does, so libFuzzer keeps the input.
 #define FUZZ_CHECK(condition)                                                                  \
@@ -21,11 +29,72 @@
         }                                                                                      \
     } while (0)
 
+// The test doubles' own work on every row: without the check of the dynamic
+// type at each use of a member, which would cost more than the rows
+// themselves. (Coverage leaves tests/* out anyway.) The tool's calls into the
+// doubles keep their checks.
+#define FUZZ_HARNESS __attribute__((no_sanitize("vptr")))
+
 // Whole files by path. A file opened for writing is created empty at once, as
 // on disk; reads see the bytes as they were when the file was opened.
+//
+// The bytes of files go back to a few spare strings when a file is dropped, and
+// the next file takes one: a run writes whole files (a rewritten thread log
+// holds 1000 lines), and under the address sanitizer a new string of some KB
+// mostly lands on fresh pages, each a page fault. The spare strings are the
+// memory files' own, never the tool's.
 namespace memfs {
 
 inline std::map<std::string, std::string> files;
+
+inline std::vector<std::string> spare;
+const size_t SPARE_COUNT = 16;
+
+inline void Give(std::string&& s) {
+    if (s.capacity() > 64 && spare.size() < SPARE_COUNT) spare.push_back(std::move(s));
+    s = std::string();
+}
+// s emptied, with room for n bytes: when it has too little, it trades places
+// with the spare string that fits best (the smallest with room, else the
+// largest); SIZE_MAX, for bytes still to come, asks for the largest.
+inline void Room(std::string& s, size_t n) {
+    s.clear();
+    if (n != SIZE_MAX && s.capacity() >= n) return;
+    std::string* best = nullptr;
+    for (std::string& c : spare) {
+        if (!best) {
+            best = &c;
+            continue;
+        }
+        const bool fits = c.capacity() >= n, bestFits = best->capacity() >= n;
+        if (fits ? !bestFits || c.capacity() < best->capacity() : !bestFits && c.capacity() > best->capacity())
+            best = &c;
+    }
+    if (!best || best->capacity() <= s.capacity()) return;
+    std::swap(s, *best);
+    s.clear();
+    if (best->capacity() <= 64) {
+        if (best != &spare.back()) *best = std::move(spare.back());
+        spare.pop_back();
+    }
+}
+// The file at path, made empty with room for n bytes.
+inline std::string& Emptied(const std::string& path, size_t n = 0) {
+    std::string& file = files[path];
+    Room(file, n);
+    return file;
+}
+
+// Every file removed.
+inline void Clear() {
+    for (auto& file : files) Give(std::move(file.second));
+    files.clear();
+}
+// A file holding length bytes from data.
+inline void Put(const std::string& path, const void* data, size_t length) {
+    Emptied(path, length).assign(static_cast<const char*>(data), length);
+}
+inline void Put(const std::string& path, const std::string& bytes) { Put(path, bytes.data(), bytes.size()); }
 
 struct OpenFile {
     std::string path, bytes;
@@ -34,19 +103,18 @@ struct OpenFile {
 };
 
 inline plat::File* Open(const char* path, plat::FileMode mode) {
-    auto* f = new OpenFile{path, "", 0, mode != plat::FileMode::Read};
     auto found = files.find(path);
-    if (mode == plat::FileMode::Read) {
-        if (found == files.end()) {
-            delete f;
-            plat::SetLastErrorCode(2);
-            return nullptr;
-        }
-        f->bytes = found->second;
-    } else {
-        if (mode == plat::FileMode::Append && found != files.end()) f->bytes = found->second;
-        files[path] = f->bytes;
+    if (mode == plat::FileMode::Read && found == files.end()) {
+        plat::SetLastErrorCode(2);
+        return nullptr;
     }
+    auto* f = new OpenFile{path, "", 0, mode != plat::FileMode::Read};
+    const bool reads = mode == plat::FileMode::Read || (mode == plat::FileMode::Append && found != files.end());
+    Room(f->bytes, mode == plat::FileMode::Read ? found->second.size() : SIZE_MAX);
+    if (reads)
+        f->bytes.assign(found->second);
+    else
+        Emptied(path);
     return reinterpret_cast<plat::File*>(f);
 }
 inline size_t Read(plat::File* file, void* buffer, size_t length) {
@@ -63,30 +131,38 @@ inline bool Write(plat::File* file, const void* data, size_t length) {
 }
 inline bool Flush(plat::File* file) {
     auto* f = reinterpret_cast<OpenFile*>(file);
-    if (f->writing) files[f->path] = f->bytes;
+    if (f->writing) Emptied(f->path, f->bytes.size()).assign(f->bytes);
     return true;
 }
 inline bool Close(plat::File* file) {
     auto* f = reinterpret_cast<OpenFile*>(file);
-    if (f->writing) files[f->path] = std::move(f->bytes);
+    if (f->writing) std::swap(files[f->path], f->bytes);
+    Give(std::move(f->bytes));
     delete f;
     return true;
 }
 inline bool Exists(const char* path) { return files.count(path) != 0; }
-inline bool Remove(const char* path) { return files.erase(path) != 0; }
+inline bool Remove(const char* path) {
+    auto found = files.find(path);
+    if (found == files.end()) return false;
+    Give(std::move(found->second));
+    files.erase(found);
+    return true;
+}
 inline bool Move(const char* from, const char* to) {
     auto found = files.find(from);
     if (found == files.end()) return false;
     std::string bytes = std::move(found->second);
     files.erase(found);
-    files[to] = std::move(bytes);
+    std::swap(files[to], bytes);
+    Give(std::move(bytes));
     return true;
 }
 
 // Puts the memory files behind the seam, empty.
 inline void Use() {
     plat::fileOps = {Open, Read, Write, Flush, Close, Exists, Remove, Move};
-    files.clear();
+    Clear();
 }
 
 }  // namespace memfs
@@ -103,4 +179,23 @@ inline void QuietLog() {
 // different filler must give the same results.
 inline std::string WithFiller(const std::string& text, char filler) {
     return text + '\0' + std::string(64, filler);
+}
+
+// Record i of the post table.
+inline PostRecord& Post(int i) { return postTable[i]; }
+
+// The post table on 2 MiB pages: a run that visits its records, 15 KB apart,
+// one after another (a load, the marks of all rows) would otherwise miss the
+// TLB at nearly every record. Once per process.
+inline void PostTableOnHugePages() {
+    const uintptr_t huge = 2 << 20;
+    const uintptr_t start = (reinterpret_cast<uintptr_t>(&Post(0)) + huge - 1) & ~(huge - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(&Post(0) + POST_TABLE_CAPACITY) & ~(huge - 1);
+    madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+}
+
+// The program INI as a memory file holding bytes.
+inline void SetProgramIni(const std::string& bytes) {
+    if (!iniPath[0]) snprintf(iniPath, sizeof iniPath, "harvo.ini");
+    memfs::Put(iniPath, bytes);
 }
