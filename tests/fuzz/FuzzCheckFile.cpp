@@ -83,7 +83,7 @@ int Load(LoadedListsDialog& dialog, const char* path) {
     dialog.texts.clear();
     dialog.choosers.clear();
     dialog.chosenPath = path;
-    return LoadCheckFile(dialog);
+    return LoadCheckFile(FuzzSession(), dialog);
 }
 
 }  // namespace
@@ -119,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Saved beside a page and loaded back: the same marks, and only the check file written.
     TableMarks(saved, turned);
-    FUZZ_CHECK(SaveCheckFile("page.html") == 1);
+    SaveCheckFile(FuzzSession().posts, "page.html");
     FUZZ_CHECK(memfs::files.size() == 2 && memfs::files.count("page.chk"));
     FUZZ_CHECK(memfs::files["page.chk"].size() == HEAD + title.size() + 1);
     SetMarks(dialog, turned);

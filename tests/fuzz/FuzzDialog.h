@@ -11,8 +11,8 @@
 #include "tests/support/MemoryDialog.h"
 #include "ui/TargetLists.h"
 
-// MemoryDialog with the rows of both target lists at hand: their state images
-// are read and set as MemoryDialog does, without finding the list in its map
+// MemoryDialog with the rows of both target lists at hand: their check boxes
+// are shown as MemoryDialog shows them, without finding the list in its map
 // first. The commands and the targets visit every row of both lists several
 // times a run, and those look-ups were most of a run's time. The lists stay
 // in the map (never cleared), so the rows found at the start stay valid.
@@ -26,15 +26,14 @@ public:
     LoadedListsDialog(const LoadedListsDialog&) = delete;
     LoadedListsDialog& operator=(const LoadedListsDialog&) = delete;
 
-    FUZZ_HARNESS int RowStateImage(int id, int row) override {
-        const std::vector<Row>* rows = Rows(id);
-        if (!rows) return MemoryDialog::RowStateImage(id, row);
-        return row >= 0 && static_cast<size_t>(row) < rows->size() ? (*rows)[static_cast<size_t>(row)].stateImage : 0;
-    }
-    FUZZ_HARNESS void SetRowStateImage(int id, int row, int image) override {
+    FUZZ_HARNESS void ShowRowTicked(int id, int row, bool ticked) override {
         std::vector<Row>* rows = Rows(id);
-        if (!rows) return MemoryDialog::SetRowStateImage(id, row, image);
-        if (row >= 0 && static_cast<size_t>(row) < rows->size()) (*rows)[static_cast<size_t>(row)].stateImage = image;
+        if (!rows) return MemoryDialog::ShowRowTicked(id, row, ticked);
+        if (row >= 0 && static_cast<size_t>(row) < rows->size()) (*rows)[static_cast<size_t>(row)].ticked = ticked;
+    }
+    FUZZ_HARNESS bool Shown(int id, int row) {
+        const std::vector<Row>* rows = Rows(id);
+        return rows && row >= 0 && static_cast<size_t>(row) < rows->size() && (*rows)[static_cast<size_t>(row)].ticked;
     }
 
 private:
@@ -50,15 +49,14 @@ inline LoadedListsDialog& LoadedDialog() {
     return dialog;
 }
 
-// A row's check box, ticked or not.
+// A row's check box ticked or cleared by hand: shown, and taken by the table.
 FUZZ_HARNESS inline void Tick(LoadedListsDialog& dialog, int list, int row, bool ticked) {
-    dialog.SetRowStateImage(list, row, ticked ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED);
+    dialog.ShowRowTicked(list, row, ticked);
+    TakeRowTick(FuzzSession().posts, list, row, ticked);
 }
-// Whether a row's check box is ticked: state image CHECKED, not only marked.
-FUZZ_HARNESS inline bool Ticked(LoadedListsDialog& dialog, int list, int row) {
-    return dialog.RowStateImage(list, row) == STATE_IMAGE_CHECKED;
-}
-// A row's check box holds exactly ticked or not ticked (no other state image).
+// Whether a row's check box is shown ticked.
+FUZZ_HARNESS inline bool Ticked(LoadedListsDialog& dialog, int list, int row) { return dialog.Shown(list, row); }
+// A row's check box shows exactly ticked or not ticked.
 FUZZ_HARNESS inline bool Shows(LoadedListsDialog& dialog, int list, int row, bool ticked) {
-    return dialog.RowStateImage(list, row) == (ticked ? STATE_IMAGE_CHECKED : STATE_IMAGE_UNCHECKED);
+    return dialog.Shown(list, row) == ticked;
 }

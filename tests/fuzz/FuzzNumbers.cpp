@@ -93,8 +93,8 @@ void SetAll(LoadedListsDialog& dialog, bool ticked) {
 // setting says so; nothing else changed.
 void CheckReferenced(LoadedListsDialog& dialog, const Flags& named, bool subcheck) {
     for (int i = 0; i < MAX_POSTS; ++i) {
-        FUZZ_CHECK(Post(i).subCheck == static_cast<int>(named[i]));
-        FUZZ_CHECK(Ticked(dialog, IDC_SUB_LIST, i) == (named[i] || (subcheck && i < 2)));
+        const bool sub = named[i] || (subcheck && i < 2);
+        FUZZ_CHECK(Post(i).subCheck == static_cast<int>(sub) && Ticked(dialog, IDC_SUB_LIST, i) == sub);
         FUZZ_CHECK(Post(i).mainCheck == (i < 2) && Ticked(dialog, IDC_MAIN_LIST, i) == (i < 2));
     }
 }
@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetBody(1, startText);
     Tick(dialog, IDC_MAIN_LIST, 0, true);
     Tick(dialog, IDC_MAIN_LIST, 1, true);
-    FUZZ_CHECK(ExtractReferencedResponses(dialog) == 1);
+    FUZZ_CHECK(ExtractReferencedResponses(FuzzSession(), dialog));
     static Flags named;
     named.fill(false);
     FlagReferenced(body, named);
@@ -153,7 +153,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     dialog.texts[IDC_RANGE_START] = start;
     dialog.texts[IDC_RANGE_END] = end;
     dialog.answers = {true};
-    FUZZ_CHECK(ClearChecksInRange(dialog) == 1);
+    ClearChecksInRange(FuzzSession(), dialog);
     const int first = RangeNumber(start), last = first ? RangeNumber(end) : 0;
     const bool good = first && last && first <= last;
     FUZZ_CHECK(dialog.questions.size() == (good ? 1u : 0u));

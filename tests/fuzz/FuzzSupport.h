@@ -17,6 +17,7 @@
 
 #include "platform/Platform.h"
 #include "posts/PostTable.h"
+#include "posts/Session.h"
 #include "scriv/ScrivState.h"
 #include "settings/ProgramIni.h"
 
@@ -181,8 +182,14 @@ inline std::string WithFiller(const std::string& text, char filler) {
     return text + '\0' + std::string(64, filler);
 }
 
+// The session the targets run the commands in, over the process's post table.
+inline Session& FuzzSession() {
+    static Session session(StaticPostTable());
+    return session;
+}
+
 // Record i of the post table.
-inline PostRecord& Post(int i) { return postTable[i]; }
+inline PostRecord& Post(int i) { return FuzzSession().posts[i]; }
 
 // The post table on 2 MiB pages: a run that visits its records, 15 KB apart,
 // one after another (a load, the marks of all rows) would otherwise miss the
@@ -196,6 +203,7 @@ inline void PostTableOnHugePages() {
 
 // The program INI as a memory file holding bytes.
 inline void SetProgramIni(const std::string& bytes) {
-    if (!iniPath[0]) snprintf(iniPath, sizeof iniPath, "harvo.ini");
+    char* iniPath = FuzzSession().iniPath;
+    if (!iniPath[0]) snprintf(iniPath, sizeof FuzzSession().iniPath, "harvo.ini");
     memfs::Put(iniPath, bytes);
 }

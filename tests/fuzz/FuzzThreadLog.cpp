@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/fuzz/FuzzSupport.h"
+#include "posts/Cp932.h"
 #include "posts/PostTable.h"
 #include "threadlog/ThreadLogReader.h"
 #include "threadlog/ThreadLogRewriter.h"
@@ -192,15 +193,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     memfs::Clear();
     memfs::Put(LOG_PATH, data, size);
 
-    FUZZ_CHECK(ReadThreadLog(LOG_PATH) == 1);
-    static std::string bytes;
+    PostTable& posts = FuzzSession().posts;
+    FUZZ_CHECK(ReadThreadLog(posts, LOG_PATH) == 1);
+    // A file in UTF-8 is read as its code page 932 conversion.
+    static std::string bytes, converted;
+    if (IsUtf8Text(reinterpret_cast<const char*>(data), size)) {
+        converted.clear();
+        AppendUtf8AsCp932(reinterpret_cast<const char*>(data), size, converted);
+        data = reinterpret_cast<const uint8_t*>(converted.data());
+        size = converted.size();
+    }
     const std::vector<View> lines = ExpectedLines(data, size, bytes);
     const int count = static_cast<int>(lines.size());
     static const PostRecord zero = {};
     if (count < POST_TABLE_CAPACITY) FUZZ_CHECK(memcmp(&Post(count), &zero, sizeof zero) == 0);
     for (int i = 0; i < count; ++i) CheckSplit(i, lines[i], Post(i));
 
-    SplitNameAndDate();
+    SplitNamesAndDateIds(posts);
     // Strings kept from run to run: allocations under the address sanitizer
     // would cost more than the code under test.
     static std::string scratch;
@@ -222,7 +231,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int i = 0; i < count; ++i)
         if (Sampled(i, count))
             for (const Text& t : Texts(Post(i))) PutBehind(t, Filler());
-    SplitNameAndDate();
+    SplitNamesAndDateIds(posts);
     for (int i = 0; i < count && i < MAX_POSTS; ++i)
         if (Sampled(i, count)) {
             Shown(Post(i), scratch);
@@ -240,7 +249,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Post(i).mainCheck = Marked(lines[i], i);
         Post(i).subCheck = SubMarked(i);
     }
-    FUZZ_CHECK(RewriteThreadLog(PAGE_PATH) == 1);
+    RewriteThreadLog(posts, PAGE_PATH);
     FUZZ_CHECK(memfs::files.size() == 2);
     const View rewritten = memfs::files[REWRITTEN_PATH];
     const auto kept = [&](int i) { return i == 0 || (i < count && (Marked(lines[i], i) || SubMarked(i))); };
