@@ -1,5 +1,6 @@
 #include "settings/SettingsDialogWin.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,6 +25,32 @@ bool IsTicked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BS
 
 void Tick(HWND dialog, int id, bool ticked) {
     if (!CheckDlgButton(dialog, id, ticked ? BST_CHECKED : BST_UNCHECKED)) LogFailure(LOG_CHECK_DLG_BUTTON, __LINE__);
+}
+
+// The colour boxes and their buttons serve the two colour modes: greyed
+// while the style-sheet mode is chosen.
+void GreyColoursForStyleSheet(HWND dialog) {
+    const BOOL colours = !IsTicked(dialog, IDC_SET_CSS_MODE);
+    for (int id : {IDC_SET_BODY_COLOUR, IDC_SET_CHOOSE_BODY_COLOUR, IDC_SET_NAME_COLOUR, IDC_SET_CHOOSE_NAME_COLOUR})
+        EnableWindow(GetDlgItem(dialog, id), colours);
+}
+
+// Over the middle of the window that owns it, wholly on that window's screen.
+void CentreOnOwner(HWND dialog) {
+    HWND owner = GetWindow(dialog, GW_OWNER);
+    if (!owner) return;
+    RECT box, over;
+    GetWindowRect(dialog, &box);
+    GetWindowRect(owner, &over);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const LONG width = box.right - box.left, height = box.bottom - box.top;
+    LONG left = (over.left + over.right - width) / 2, top = (over.top + over.bottom - height) / 2;
+    left = std::max(area.left, std::min(left, area.right - width));
+    top = std::max(area.top, std::min(top, area.bottom - height));
+    SetWindowPos(dialog, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -126,6 +153,8 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     if (message == WM_INITDIALOG) {
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         LoadSettingsIntoDialog(dialog, reinterpret_cast<Session*>(lParam)->iniPath);
+        GreyColoursForStyleSheet(dialog);
+        CentreOnOwner(dialog);
         return TRUE;  // the focus goes to the first tab stop, "ｷｬﾝｾﾙ"
     }
     Session* session = reinterpret_cast<Session*>(GetWindowLongPtrW(dialog, DWLP_USER));
@@ -136,6 +165,11 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
                 case IDC_SET_CHOOSE_BODY_COLOUR:
                 case IDC_SET_CHOOSE_NAME_COLOUR:
                     ChooseColourFor(dialog, LOWORD(wParam), session->colours);
+                    return TRUE;
+                case IDC_SET_BODY_MODE:
+                case IDC_SET_NAME_MODE:
+                case IDC_SET_CSS_MODE:
+                    GreyColoursForStyleSheet(dialog);
                     return TRUE;
                 case IDC_SET_APPLY:
                     SaveSettingsFromDialog(dialog, session->iniPath);

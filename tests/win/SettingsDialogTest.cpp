@@ -140,9 +140,12 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     std::vector<std::wstring> groups;
     RECT client = {}, size = {0, 0, 292, 262};
     std::vector<int> tabOrder;
-    bool exclusive = false;
+    bool exclusive = false, colourBoxesFollowTheMode = true;
+    RECT box = {}, owner = {};
     Settings([&](HWND settings) {
         caption = WindowText(settings);
+        GetWindowRect(settings, &box);
+        GetWindowRect(main_, &owner);
         GetClientRect(settings, &client);
         MapDialogRect(settings, &size);
         for (const auto& c : controls) {
@@ -175,6 +178,9 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
         for (int chosen : {IDC_SET_CSS_MODE, IDC_SET_NAME_MODE, IDC_SET_BODY_MODE, IDC_SET_CSS_MODE}) {
             ClickNow(settings, chosen);
             exclusive &= Read(settings).modeButton == chosen && Read(settings).charsetButton == IDC_SET_CHARSET_NONE;
+            // The colour boxes and their buttons are greyed in the style-sheet mode alone.
+            for (int id : {IDC_SET_BODY_COLOUR, IDC_SET_CHOOSE_BODY_COLOUR, IDC_SET_NAME_COLOUR, IDC_SET_CHOOSE_NAME_COLOUR})
+                colourBoxesFollowTheMode &= !IsWindowEnabled(GetDlgItem(settings, id)) == (chosen == IDC_SET_CSS_MODE);
         }
         for (int chosen : {IDC_SET_CHARSET_UTF8, IDC_SET_CHARSET_SHIFT_JIS, IDC_SET_CHARSET_NONE}) {
             ClickNow(settings, chosen);
@@ -183,6 +189,9 @@ TEST_F(SettingsDialogTest, ControlsAreWhereTheTemplatePutsThem) {
         Click(settings, IDCANCEL);
     });
     EXPECT_EQ(caption, L"設定");
+    EXPECT_TRUE(colourBoxesFollowTheMode);
+    EXPECT_NEAR((box.left + box.right) / 2, (owner.left + owner.right) / 2, 1) << "centred on the main window";
+    EXPECT_NEAR((box.top + box.bottom) / 2, (owner.top + owner.bottom) / 2, 1);
     EXPECT_EQ(client.right, size.right);
     EXPECT_EQ(client.bottom, size.bottom);
     EXPECT_EQ(groups, (std::vector<std::wstring>{L"出力方式", L"ページの文字コード", L"ページの作り", L"レスの選択"}));
