@@ -165,7 +165,8 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     const MessageBoxSeen q = ConvertAnswering(IDNO);
     EXPECT_EQ(q.owner, dialog_);
     EXPECT_EQ(q.caption, L"上書き確認");
-    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか\n" + ToWide(page.c_str()));
+    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか\n" + ToWide(page.c_str()) + L"\n" +
+                          ToWide(dir_.File("page.chk").c_str()));
     EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(q.defaultButton, IDNO);
     EXPECT_FALSE(q.icon);
@@ -177,6 +178,22 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     EXPECT_EQ(Text(IDC_STATUS), L"変換完了");
     EXPECT_NE(ReadBytes(page).find("<a name=\"7\">"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir_.File("page.chk")), CheckFileBytes({1, 3, 5, 7}, {4, 36}, Title()));
+}
+
+// The next day: loading the thread log again offers the check file beside
+// it, Yes the default, and Yes brings the marks back.
+TEST_F(WholeJobTest, NextDayOffersTheCheckFile) {
+    LoadAndTick();
+    Command(IDC_CONVERT);
+    ASSERT_EQ(Text(IDC_STATUS), L"変換完了");
+    const MessageBoxSeen q = AnswerMessageBox(dialog_, IDC_LOAD, IDYES);
+    EXPECT_EQ(q.caption, L"チェックファイル");
+    EXPECT_EQ(q.text, L"前回のチェックファイルがあります。チェックを読み込みますか？\n" +
+                          ToWide(dir_.File("sample.chk").c_str()));
+    EXPECT_EQ(q.defaultButton, IDYES);
+    EXPECT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了（前回のチェックを読み込みました）");
+    EXPECT_EQ(Ticked(IDC_MAIN_LIST), (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(Ticked(IDC_SUB_LIST), (std::vector<int>{4, 36}));
 }
 
 // The question before changed marks are thrown away, as the real box shows it.
