@@ -3,6 +3,9 @@
 #include "settings/ProgramIni.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "resources/resource.h"
 
 namespace {
 
@@ -44,14 +47,33 @@ void PutAtLastPlace(HWND dialog, LayoutState& layout, const char* iniPath) {
     layout.startMaximised = last.maximised;
 }
 
+// The client size of the main dialog's template in pixels. The window itself
+// may already be smaller: the system keeps a new window within the screen.
+SIZE TemplateClientSize(HWND dialog) {
+    RECT box;
+    HRSRC found = FindResourceW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_MAIN), MAKEINTRESOURCEW(5));  // RT_DIALOG
+    const void* bytes = found ? LockResource(LoadResource(nullptr, found)) : nullptr;
+    if (!bytes) {
+        GetClientRect(dialog, &box);
+        return SizeOf(box);
+    }
+    // DLGTEMPLATEEX: dlgVer, signature, helpID, exStyle, style, cDlgItems, x, y, then cx and cy at 22.
+    short size[2];
+    memcpy(size, static_cast<const char*>(bytes) + 22, sizeof size);
+    box = {0, 0, size[0], size[1]};
+    MapDialogRect(dialog, &box);
+    return SizeOf(box);
+}
+
 }  // namespace
 
 void SetUpLayout(HWND dialog, LayoutState& layout, const char* iniPath) {
-    RECT r;
-    GetClientRect(dialog, &r);
-    layout.templateClient = SizeOf(r);
+    RECT r, client;
+    layout.templateClient = TemplateClientSize(dialog);
     GetWindowRect(dialog, &r);
-    layout.smallest = SizeOf(r);
+    GetClientRect(dialog, &client);
+    layout.smallest = {r.right - r.left - client.right + layout.templateClient.cx,
+                       r.bottom - r.top - client.bottom + layout.templateClient.cy};
     static_assert(sizeof layout.initialBoxes / sizeof layout.initialBoxes[0] >= 18, "room for every control that follows");
     for (int i = 0; i < MAIN_LAYOUT_SIZE; ++i) {
         GetWindowRect(GetDlgItem(dialog, MAIN_LAYOUT[i].id), &r);
