@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "select/CheckFile.h"
+#include "select/EmphasisCommands.h"
 #include "select/MarkUndo.h"
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
@@ -30,6 +31,10 @@ template <auto command>
 void Run(Session& session, DialogPort& dialog) {
     command(session, dialog);
 }
+template <int id>
+void RunEmphasis(Session& session, DialogPort& dialog) {
+    Emphasise(session, dialog, id);
+}
 template <auto command>
 void RunWithoutSession(Session&, DialogPort& dialog) {
     command(dialog);
@@ -52,6 +57,18 @@ const Command COMMANDS[] = {
     {IDC_REFERENCED, Run<ExtractReferencedResponses>, Undo::Record},
     {IDC_CLEAR_RANGE, Run<ClearChecksInRange>, Undo::Record},
     {IDM_UNDO, Run<UndoMarks>, Undo::Keep},
+    {IDM_COLOUR_NONE, RunEmphasis<IDM_COLOUR_NONE>, Undo::Record},
+    {IDM_COLOUR_RED, RunEmphasis<IDM_COLOUR_RED>, Undo::Record},
+    {IDM_COLOUR_BLUE, RunEmphasis<IDM_COLOUR_BLUE>, Undo::Record},
+    {IDM_COLOUR_GREEN, RunEmphasis<IDM_COLOUR_GREEN>, Undo::Record},
+    {IDM_COLOUR_ORANGE, RunEmphasis<IDM_COLOUR_ORANGE>, Undo::Record},
+    {IDM_COLOUR_PURPLE, RunEmphasis<IDM_COLOUR_PURPLE>, Undo::Record},
+    {IDM_SIZE_NORMAL, RunEmphasis<IDM_SIZE_NORMAL>, Undo::Record},
+    {IDM_SIZE_LARGE, RunEmphasis<IDM_SIZE_LARGE>, Undo::Record},
+    {IDM_SIZE_LARGER, RunEmphasis<IDM_SIZE_LARGER>, Undo::Record},
+    {IDM_BOLD, RunEmphasis<IDM_BOLD>, Undo::Record},
+    {IDM_AA, RunEmphasis<IDM_AA>, Undo::Record},
+    {IDM_PLAIN, RunEmphasis<IDM_PLAIN>, Undo::Record},
 };
 
 const char LOG_CHECK_FILE_NAMED[] = "起動引数エラー：チェックファイルはスレッドログではありません";
