@@ -31,10 +31,6 @@ template <auto command>
 void Run(Session& session, DialogPort& dialog) {
     command(session, dialog);
 }
-template <int id>
-void RunEmphasis(Session& session, DialogPort& dialog) {
-    Emphasise(session, dialog, id);
-}
 template <auto command>
 void RunWithoutSession(Session&, DialogPort& dialog) {
     command(dialog);
@@ -57,18 +53,6 @@ const Command COMMANDS[] = {
     {IDC_REFERENCED, Run<ExtractReferencedResponses>, Undo::Record},
     {IDC_CLEAR_RANGE, Run<ClearChecksInRange>, Undo::Record},
     {IDM_UNDO, Run<UndoMarks>, Undo::Keep},
-    {IDM_COLOUR_NONE, RunEmphasis<IDM_COLOUR_NONE>, Undo::Record},
-    {IDM_COLOUR_RED, RunEmphasis<IDM_COLOUR_RED>, Undo::Record},
-    {IDM_COLOUR_BLUE, RunEmphasis<IDM_COLOUR_BLUE>, Undo::Record},
-    {IDM_COLOUR_GREEN, RunEmphasis<IDM_COLOUR_GREEN>, Undo::Record},
-    {IDM_COLOUR_ORANGE, RunEmphasis<IDM_COLOUR_ORANGE>, Undo::Record},
-    {IDM_COLOUR_PURPLE, RunEmphasis<IDM_COLOUR_PURPLE>, Undo::Record},
-    {IDM_SIZE_NORMAL, RunEmphasis<IDM_SIZE_NORMAL>, Undo::Record},
-    {IDM_SIZE_LARGE, RunEmphasis<IDM_SIZE_LARGE>, Undo::Record},
-    {IDM_SIZE_LARGER, RunEmphasis<IDM_SIZE_LARGER>, Undo::Record},
-    {IDM_BOLD, RunEmphasis<IDM_BOLD>, Undo::Record},
-    {IDM_AA, RunEmphasis<IDM_AA>, Undo::Record},
-    {IDM_PLAIN, RunEmphasis<IDM_PLAIN>, Undo::Record},
 };
 
 const char LOG_CHECK_FILE_NAMED[] = "起動引数エラー：チェックファイルはスレッドログではありません";
@@ -88,6 +72,12 @@ void InitMainDialog(Session& session, DialogPort& dialog) {
 }
 
 bool RunCommand(Session& session, DialogPort& dialog, int id) {
+    for (int emphasis : EMPHASIS_COMMANDS) {
+        if (emphasis != id) continue;
+        MarkCommandStep step(session);  // one step of undo, as the mark commands
+        Emphasise(session, dialog, id);
+        return true;
+    }
     for (const Command& command : COMMANDS) {
         if (command.id != id) continue;
         std::optional<MarkCommandStep> step;

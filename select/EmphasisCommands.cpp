@@ -1,7 +1,6 @@
 #include "select/EmphasisCommands.h"
 
 #include "posts/Emphasis.h"
-#include "resources/resource.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -10,13 +9,8 @@ uint8_t Toggled(uint8_t e, uint8_t bit, bool on) { return static_cast<uint8_t>(o
 
 }  // namespace
 
-bool IsEmphasisCommand(int id) {
-    return (id >= IDM_COLOUR_NONE && id <= IDM_COLOUR_PURPLE) || (id >= IDM_SIZE_NORMAL && id <= IDM_SIZE_LARGER) ||
-           id == IDM_BOLD || id == IDM_AA || id == IDM_PLAIN;
-}
-
 bool Emphasise(Session& session, DialogPort& dialog, int id) {
-    if (session.emphasisList == 0 || !IsEmphasisCommand(id)) return false;
+    if (session.emphasisList == 0) return false;
     PostTable& posts = session.posts;
     std::vector<int> rows;
     for (int row : dialog.SelectedRows(session.emphasisList))

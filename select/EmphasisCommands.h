@@ -4,13 +4,15 @@
 #pragma once
 
 #include "posts/Session.h"
+#include "resources/resource.h"
 #include "ui/DialogPort.h"
+
+const int EMPHASIS_COMMANDS[] = {IDM_COLOUR_NONE,  IDM_COLOUR_RED,  IDM_COLOUR_BLUE, IDM_COLOUR_GREEN,
+                                 IDM_COLOUR_ORANGE, IDM_COLOUR_PURPLE, IDM_SIZE_NORMAL, IDM_SIZE_LARGE,
+                                 IDM_SIZE_LARGER,  IDM_BOLD,        IDM_AA,          IDM_PLAIN};
 
 // Applies the command id (IDM_COLOUR_NONE to IDM_PLAIN) to the selected rows
 // that hold a post and shows it in both lists. Bold and AA are toggles: on
 // when the first such row's post lacks them, else off. False when no
 // selected row holds a post.
 bool Emphasise(Session& session, DialogPort& dialog, int id);
-
-// Whether id is one of the emphasis commands.
-bool IsEmphasisCommand(int id);

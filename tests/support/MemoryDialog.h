@@ -24,7 +24,6 @@ public:
         std::vector<Row> rows;
         bool redraw = true;
         std::vector<int> selected;  // rows, as a test selects them
-        int repaints = 0;
     };
 
     static const uint32_t CONTROL_ID_NOT_FOUND = 1421;
@@ -74,7 +73,7 @@ public:
     void SetListRedraw(int id, bool on) override { lists[id].redraw = on; }
     void ShowListTop(int) override {}  // no scrolling in memory
     std::vector<int> SelectedRows(int id) override { return lists[id].selected; }
-    void RepaintList(int id) override { ++lists[id].repaints; }
+    void RepaintList(int) override {}  // the table holds the emphasis
 
     // Questions are answered from answers, front first; No when none is left.
     bool AskYesNo(const char* text, const char* caption, Icon icon) override {
