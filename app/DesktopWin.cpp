@@ -10,8 +10,8 @@
 #include "app/MainLayoutWin.h"
 #include "platform/TextWin.h"
 #include "resources/resource.h"
-#include "select/EmphasisCommands.h"
 #include "scriv/Scriv.h"
+#include "select/EmphasisCommands.h"
 
 namespace {
 

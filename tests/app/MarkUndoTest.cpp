@@ -35,12 +35,7 @@ TEST_F(MarkUndoTest, PutsBackTheMarksOfTheLastCommandOnce) {
 // bold and AA follow the first such row. A load clears all emphasis.
 TEST_F(MarkUndoTest, EmphasisCommandsAreStepsOnTheSelectedPosts) {
     Load("a<><>ID:A<>x<>題\nb<><>ID:B<><>\nc<><>ID:C<><>\n");
-    const struct {
-        int list;
-        std::vector<int> rows;
-        int id;
-        std::vector<int> emphasis;  // of records 0 to 2 after it
-    } steps[] = {
+    const struct { int list; std::vector<int> rows; int id; std::vector<int> emphasis; /* records 0-2 after */ } steps[] = {
         {IDC_MAIN_LIST, {0, 2, 5}, IDM_COLOUR_ORANGE, {4, 0, 4}},
         {IDC_SUB_LIST, {0, 2}, IDM_BOLD, {0x24, 0, 0x24}},
         {IDC_SUB_LIST, {0, 1}, IDM_BOLD, {0x04, 0, 0x24}},
