@@ -11,6 +11,7 @@
 #include "platform/TextWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "select/EmphasisCommands.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ void OpenCommandLine(HWND dialog) {
     if (count >= 2) {
         Win32DialogPort port(dialog);
         OpenNamedFile(StateOf(dialog)->session, port, ShiftJisPath(arguments[1]).data());
-        UpdateUndoItem(dialog);
+        UpdateEditItems(dialog);
     }
     LocalFree(arguments);
 }
@@ -53,18 +54,25 @@ static void OpenDroppedFiles(HWND dialog, HDROP drop) {
     }
     Win32DialogPort port(dialog);
     OpenDroppedFile(StateOf(dialog)->session, port, narrow.data());
-    UpdateUndoItem(dialog);
+    UpdateEditItems(dialog);
 }
 
-bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message) {
+bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message) {
     wchar_t className[16] = L"";
-    if (HWND focus = GetFocus()) GetClassNameW(focus, className, 16);
+    HWND focus = GetFocus();
+    if (focus) GetClassNameW(focus, className, 16);
     if (lstrcmpiW(className, L"Edit") == 0) return false;
+    const int id = GetParent(focus) == dialog ? GetDlgCtrlID(focus) : 0;
+    if ((id == IDC_MAIN_LIST || id == IDC_SUB_LIST) && TranslateAcceleratorW(dialog, listKeys, message)) return true;
     return TranslateAcceleratorW(dialog, keys, message) != 0;
 }
 
-void UpdateUndoItem(HWND dialog) {
-    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (StateOf(dialog)->session.canUndo ? MF_ENABLED : MF_GRAYED));
+void UpdateEditItems(HWND dialog) {
+    const Session& session = StateOf(dialog)->session;
+    HMENU menu = GetMenu(dialog);
+    EnableMenuItem(menu, IDM_UNDO, MF_BYCOMMAND | (session.canUndo ? MF_ENABLED : MF_GRAYED));
+    const UINT loaded = session.loadedLogPath[0] ? MF_ENABLED : MF_GRAYED;
+    for (int id : EMPHASIS_COMMANDS) EnableMenuItem(menu, id, MF_BYCOMMAND | loaded);
 }
 
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,6 +1,6 @@
 // What the main dialog does as a desktop window, beside its commands: the
-// path named on the command line, files dropped on it, Ctrl+Z and the state
-// of the undo item; sizing and closing go on to app/MainLayoutWin.
+// path named on the command line, files dropped on it, its keys and the state
+// of the 編集 items; sizing and closing go on to app/MainLayoutWin.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +13,11 @@ void OpenCommandLine(HWND dialog);
 // for a message handled in full (WM_DESTROY is left to the procedure).
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Ctrl+Z as the undo command, except in an edit box, where it undoes typing.
-// True when the message was the key and has been handled.
-bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message);
+// Ctrl+Z as the undo command, except in an edit box, where it undoes typing;
+// the keys of listKeys (the emphasis) only while a target list has the focus.
+// True when the message was such a key and has been handled.
+bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message);
 
-// The undo item is greyed while there is nothing to undo.
-void UpdateUndoItem(HWND dialog);
+// The undo item is greyed while there is nothing to undo, the emphasis items
+// until a thread log is loaded.
+void UpdateEditItems(HWND dialog);

@@ -118,6 +118,17 @@ void Win32DialogPort::ShowListTop(int id) {
     Send(id, LVM_ENSUREVISIBLE, 0, FALSE);
 }
 
+std::vector<int> Win32DialogPort::SelectedRows(int id) {
+    std::vector<int> rows;
+    for (LRESULT row = Send(id, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED); row >= 0;
+         row = Send(id, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))
+        rows.push_back(static_cast<int>(row));
+    return rows;
+}
+
+// The rows' colours and fonts come from the table as they are drawn (app/MainDialogWin).
+void Win32DialogPort::RepaintList(int id) { InvalidateRect(GetDlgItem(dialog_, id), nullptr, FALSE); }
+
 bool Win32DialogPort::AskYesNo(const char* text, const char* caption, Icon icon, Default button) {
     const UINT style = MB_YESNO | (button == Default::Yes ? MB_DEFBUTTON1 : MB_DEFBUTTON2) |
                        (icon == Icon::Warning ? MB_ICONWARNING : 0);

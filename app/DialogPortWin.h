@@ -20,6 +20,8 @@ public:
     void ShowRowTicked(int id, int row, bool ticked) override;
     void SetListRedraw(int id, bool on) override;
     void ShowListTop(int id) override;
+    std::vector<int> SelectedRows(int id) override;
+    void RepaintList(int id) override;
     bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) override;
     bool ChooseFile(Chooser kind, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;

@@ -26,9 +26,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     // The dialog manager moves the focus with Tab and the arrows; Enter and
     // Escape reach the procedure as IDOK and IDCANCEL, ids without a command.
     HACCEL keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAIN_KEYS));
+    HACCEL listKeys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_LIST_KEYS));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateUndoKey(dialog, keys, &message) || IsDialogMessageW(dialog, &message)) continue;
+        if (TranslateMainKeys(dialog, keys, listKeys, &message) || IsDialogMessageW(dialog, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "select/CheckFile.h"
+#include "select/EmphasisCommands.h"
 #include "select/MarkUndo.h"
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
@@ -76,6 +77,12 @@ void InitMainDialog(Session& session, DialogPort& dialog) {
 }
 
 bool RunCommand(Session& session, DialogPort& dialog, int id) {
+    for (int emphasis : EMPHASIS_COMMANDS) {
+        if (emphasis != id) continue;
+        MarkCommandStep step(session);  // one step of undo, as the mark commands
+        Emphasise(session, dialog, id);
+        return true;
+    }
     for (const Command& command : COMMANDS) {
         if (command.id != id) continue;
         std::optional<MarkCommandStep> step;

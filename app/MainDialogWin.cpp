@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "app/DesktopWin.h"
 #include "app/MainLayoutWin.h"
 #include "app/DialogPortWin.h"
@@ -10,6 +12,7 @@
 #include "settings/SettingsDialogWin.h"
 #include "settings/VersionWin.h"
 #include "app/MainCommands.h"
+#include "posts/Emphasis.h"
 #include "ui/KeptMarks.h"
 #include "ui/TargetLists.h"
 #include "ui/PostPreviewWin.h"
@@ -38,13 +41,66 @@ void TakeCheckBoxChange(Session& session, const NMLISTVIEW& change) {
     TakeRowTick(session.posts, static_cast<int>(change.hdr.idFrom), change.iItem, image == INDEXTOSTATEIMAGEMASK(2));
 }
 
+COLORREF ColourOf(int colour) {
+    const unsigned long rgb = strtoul(EMPHASIS_COLOUR_CODES[colour] + 1, nullptr, 16);
+    return RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// Each row, and each of its cells, in its post's colour and bold when bold.
+// The font is chosen for every row: the list keeps the one chosen last.
+LRESULT DrawRow(const MainDialogState& state, NMLVCUSTOMDRAW& draw) {
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    const bool cell = draw.nmcd.dwDrawStage & CDDS_SUBITEM;
+    if ((draw.nmcd.dwDrawStage & ~CDDS_SUBITEM) != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
+    const size_t row = draw.nmcd.dwItemSpec;
+    const uint8_t e = row < MAX_POSTS ? state.session.posts[row].emphasis : 0;
+    if (EmphasisColour(e)) draw.clrText = ColourOf(EmphasisColour(e));
+    const bool bold = IsBold(e) && state.boldFont;
+    HFONT plain = reinterpret_cast<HFONT>(SendMessageW(draw.nmcd.hdr.hwndFrom, WM_GETFONT, 0, 0));
+    SelectObject(draw.nmcd.hdc, bold ? state.boldFont : plain);
+    return cell ? CDRF_NEWFONT : CDRF_NEWFONT | CDRF_NOTIFYSUBITEMDRAW;
+}
+
+HFONT BoldFontOf(HWND list) {
+    LOGFONTW font = {};
+    if (!GetObjectW(reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)), sizeof font, &font)) return nullptr;
+    font.lfWeight = FW_BOLD;
+    return CreateFontIndirectW(&font);
+}
+
+// The 編集 → 強調 menu, which is also the lists' context menu.
+HMENU EmphasisMenu(HWND dialog) {
+    HMENU edit = GetSubMenu(GetMenu(dialog), 0);
+    for (int i = 0; i < GetMenuItemCount(edit); ++i)
+        if (HMENU sub = GetSubMenu(edit, i)) return sub;
+    return nullptr;
+}
+
 // The lists' notifications: a check box changed; a double-click on a row, or
-// Enter on its focused row, shows its post.
-bool HandleListNotification(HWND dialog, Session& session, const NMHDR& header) {
+// Enter on its focused row, shows its post; a right click on a row opens the
+// emphasis menu; the emphasis commands take the list that got the focus last.
+bool HandleListNotification(HWND dialog, MainDialogState& state, NMHDR& header) {
     if (header.idFrom != IDC_MAIN_LIST && header.idFrom != IDC_SUB_LIST) return false;
+    Session& session = state.session;
     if (header.code == LVN_ITEMCHANGED) {
         TakeCheckBoxChange(session, reinterpret_cast<const NMLISTVIEW&>(header));
         return false;  // the list's own handling goes on
+    }
+    if (header.code == NM_SETFOCUS) {
+        session.emphasisList = static_cast<int>(header.idFrom);
+        return false;
+    }
+    if (header.code == NM_CUSTOMDRAW) {
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, DrawRow(state, reinterpret_cast<NMLVCUSTOMDRAW&>(header)));
+        return true;
+    }
+    if (header.code == NM_RCLICK) {
+        if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem < 0) return false;
+        session.emphasisList = static_cast<int>(header.idFrom);
+        POINT at;
+        GetCursorPos(&at);
+        TrackPopupMenu(EmphasisMenu(dialog), TPM_RIGHTBUTTON, at.x, at.y, 0, dialog, nullptr);
+        return true;
     }
     if (header.code == NM_DBLCLK)
         ShowPostPreview(dialog, session.posts, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
@@ -80,6 +136,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         InitMainDialog(state->session, port);
         DragAcceptFiles(dialog, TRUE);
         SetUpLayout(dialog, state->layout, state->session.iniPath);
+        state->boldFont = BoldFontOf(GetDlgItem(dialog, IDC_MAIN_LIST));
         return TRUE;
     }
     MainDialogState* state = StateOf(dialog);
@@ -103,11 +160,11 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             }
             Win32DialogPort port(dialog);
             const bool ran = RunCommand(session, port, id);
-            UpdateUndoItem(dialog);
+            UpdateEditItems(dialog);
             return ran ? TRUE : FALSE;
         }
         case WM_NOTIFY:
-            return HandleListNotification(dialog, session, *reinterpret_cast<const NMHDR*>(lParam)) ? TRUE : FALSE;
+            return HandleListNotification(dialog, *state, *reinterpret_cast<NMHDR*>(lParam)) ? TRUE : FALSE;
         case WM_CLOSE: {
             // The button, the system menu, the close box and Alt+F4 all come here.
             Win32DialogPort port(dialog);
@@ -115,6 +172,8 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             return TRUE;
         }
         case WM_DESTROY:
+            if (state->boldFont) DeleteObject(state->boldFont);
+            state->boldFont = nullptr;
             PostQuitMessage(0);
             return TRUE;
         default:

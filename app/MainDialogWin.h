@@ -12,6 +12,7 @@ struct MainDialogState {
     explicit MainDialogState(PostTable& posts) : session(posts) {}
     Session session;
     LayoutState layout;
+    HFONT boldFont = nullptr;  // the lists' font in bold, for bold posts' rows
 };
 
 // The state a main dialog was created with; null before its WM_INITDIALOG.

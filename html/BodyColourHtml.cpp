@@ -1,5 +1,6 @@
 // The body colour mode: the bodies of posts marked in the main list in the
 // given colour, names in green or linked to their mail address.
+#include "html/EmphasisHtml.h"
 #include "html/HtmlPage.h"
 #include "html/HtmlWriters.h"
 
@@ -25,7 +26,7 @@ bool WriteBodyColourHtml(const PostTable& posts, const char* outputPath, const c
         page << " " << post.dateId << "</dt>" << CRLF;
         page << "<dd>" << CRLF;
         if (coloured) page << "<font color=" << colour << ">" << CRLF;
-        PutBody(page, post.body, form, "");
+        PutEmphasisedBody(page, post, form, "", EmphasisMarkup::Font);
         page << CRLF;
         if (coloured) page << "</font>" << CRLF;
         page << "<br><br>" << CRLF << "</dd>" << CRLF;

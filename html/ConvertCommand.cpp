@@ -22,6 +22,7 @@ namespace {
 
 const int REDAT_ON = 1;
 const int OPEN_PAGE_ON = 1;
+const int COPY_CSS_ON = 1;
 
 const char STATUS_CANCELLED[] = "変換をキャンセルしました";
 const char STATUS_FAILED[] = "HTMLファイルへの変換に失敗しました";
@@ -37,6 +38,7 @@ const char LOG_OVERWRITE_CANCELLED[] = "上書きキャンセル";
 const char LOG_SHELL_EXECUTE[] = "ShellExecute()";
 const char STATUS_OUTPUT_IS_LOG[] = "出力ファイルが対象ファイルと同じです";
 const char LOG_OUTPUT_IS_LOG[] = "ERROR:出力ファイルが対象ファイルと同じ";
+const char LOG_COPY_CSS[] = "Harvo.cssコピーエラー";
 
 // Whether the file named after the page with ending ("" for the page itself)
 // is the loaded thread log, which a conversion must never overwrite.
@@ -93,8 +95,7 @@ bool OutputPathOf(const char* typed, const char* loadedLogPath, char* out, size_
     return true;
 }
 
-bool WritePageOfMode(Session& session, const char* outputPath) {
-    const PageOptions options = ReadPageOptions(session.iniPath);
+bool WritePageOfMode(Session& session, const char* outputPath, const PageOptions& options) {
     PostTable& posts = session.posts;
     switch (options.kind) {
         case KIND_STYLE_SHEET:
@@ -105,6 +106,30 @@ bool WritePageOfMode(Session& session, const char* outputPath) {
         default:
             return WriteBodyColourHtml(posts, outputPath, options.textColour, options.mailFlag, options.form);
     }
+}
+
+// The file name in the folder of path; false when it would not fit.
+bool InFolderOf(const char* path, const char* name, char (&out)[PATH_BUFFER_SIZE]) {
+    const size_t folder = FileNameStart(path);
+    if (folder + strlen(name) >= sizeof out) return false;
+    memcpy(out, path, folder);
+    strcpy(out + folder, name);
+    return true;
+}
+
+// The program's style sheet copied beside a page that links it, unless one
+// lies there already: the user's own is never replaced.
+void PutStyleSheetBeside(const char* iniPath, const char* outputPath) {
+    char from[PATH_BUFFER_SIZE], to[PATH_BUFFER_SIZE];
+    if (!InFolderOf(iniPath, STYLE_SHEET_NAME, from) || !plat::FileExists(from)) return;
+    if (!InFolderOf(outputPath, STYLE_SHEET_NAME, to)) {
+        ScrivEx(SCRIV_ERROR, 0, LOG_COPY_CSS, outputPath);
+        return;
+    }
+    if (plat::FileExists(to)) return;
+    std::string bytes;
+    if (!plat::ReadWholeFile(from, bytes) || !plat::WriteWholeFile(to, bytes.data(), bytes.size()))
+        Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_COPY_CSS, SOURCE_HARVO, __LINE__);
 }
 
 }  // namespace
@@ -150,7 +175,8 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
         ScrivEx(SCRIV_TRACE, 0, LOG_OVERWRITE_CANCELLED, nullptr);
         return false;
     }
-    if (!WritePageOfMode(session, outputPath)) {
+    const PageOptions options = ReadPageOptions(session.iniPath);
+    if (!WritePageOfMode(session, outputPath, options)) {
         dialog.SetText(IDC_STATUS, STATUS_FAILED);
         return false;
     }
@@ -158,6 +184,8 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     // Neither follow-up undoes the page: each only logs its failure.
     SaveCheckFile(session.posts, outputPath);
     if (rewrite) RewriteThreadLog(session.posts, outputPath);
+    if (options.kind != KIND_NAME_COLOUR && ReadIniInt(session.iniPath, SETTING_COPY_CSS) == COPY_CSS_ON)
+        PutStyleSheetBeside(session.iniPath, outputPath);
     dialog.SetText(IDC_OUTPUT_PATH, FullPathOf(outputPath).c_str());
     dialog.SetText(IDC_STATUS, STATUS_DONE);
     if (ReadIniInt(session.iniPath, SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath)) {

@@ -53,7 +53,7 @@ bool HtmlPage::Save() {
 }
 
 bool GoesOut(const PostRecord& record) {
-    return (record.mainCheck != 0 || record.subCheck != 0) && record.dateId[0] != '\0';
+    return (record.mainCheck != 0 || record.subCheck != 0) && HoldsPost(record);
 }
 
 void PutHead(HtmlPage& page, const PageHead& head, int charset) {
@@ -63,7 +63,7 @@ void PutHead(HtmlPage& page, const PageHead& head, int charset) {
     if (declared)
         page << R"(<meta http-equiv="Content-Type" content="text/html; charset=)" << declared << R"(">)" << CRLF;
     if (head.styleSheetLink)
-        page << R"(<link rel="stylesheet" type="text/css" href="Harvo.css" media="all" />)" << CRLF;
+        page << R"(<link rel="stylesheet" type="text/css" href=")" << STYLE_SHEET_NAME << R"(" media="all" />)" << CRLF;
     page << "<title>" << title << "</title>" << CRLF << "</head>" << CRLF;
     page << head.bodyTag << CRLF;
     page << head.titleOpen << title << head.titleClose << CRLF;

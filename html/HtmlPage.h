@@ -7,17 +7,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "html/ReplyOrder.h"
 #include "platform/ReplacingFile.h"
 #include "posts/PostTable.h"
 #include "settings/ProgramIni.h"
 
 const char CRLF[] = "\r\n";  // every line break of a page
+const char STYLE_SHEET_NAME[] = "Harvo.css";  // the style sheet pages link, beside them
 
 // What every mode's page takes from the settings besides its own.
 struct PageForm {
     int charset = CHARSET_UNDECLARED;  // "CHARSET"
     bool localLinks = false;           // "LOCAL_LINKS" is 1
+    bool replyOrder = false;           // "ORDER" is 1: replies follow what they answer
 };
 
 // A page being written: to a temporary file beside its path, in chunks, and
@@ -79,14 +83,13 @@ void PutFoot(HtmlPage& page);
 void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char* anchorPrefix);
 
 // The shared course of every writer: the head, then putPost(page, record, post
-// number) for each record that goes out, in record order, then the foot, saved.
+// number) for each record that goes out, in the form's order, then the foot, saved.
 template <class PutPost>
 bool WritePage(const PostTable& posts, const char* path, const PageHead& head, const PageForm& form, PutPost putPost) {
     HtmlPage page(posts, form.charset == CHARSET_UTF8);
     if (!page.Open(path)) return false;
     PutHead(page, head, form.charset);
-    for (int i = 0; i < MAX_POSTS; ++i)
-        if (GoesOut(posts[i])) putPost(page, posts[i], i + 1);
+    for (int i : PageOrder(posts, form.replyOrder)) putPost(page, posts[i], i + 1);
     PutFoot(page);
     return page.Save();
 }

@@ -1,5 +1,6 @@
 // The name colour mode: the names of posts marked in the main list in the
 // given colour, every other name green; no style sheet, anchors named "R" + n.
+#include "html/EmphasisHtml.h"
 #include "html/HtmlPage.h"
 #include "html/HtmlWriters.h"
 
@@ -21,7 +22,7 @@ bool WriteNameColourHtml(const PostTable& posts, const char* outputPath, const c
             page << " " << "[" << R"(<a href="mailto:)" << post.mail << R"(">)" << post.mail << "</a>" << "]";
         page << " " << post.dateId << "</dt>" << CRLF;
         page << "<dd>";
-        PutBody(page, post.body, form, "R");
+        PutEmphasisedBody(page, post, form, "R", EmphasisMarkup::Font);
         page << CRLF;
         page << "<br>" << "</dd>" << CRLF;
         page << "<br>" << CRLF;

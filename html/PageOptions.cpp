@@ -35,5 +35,6 @@ PageOptions ReadPageOptions(const char* iniPath) {
     if (options.kind == KIND_STYLE_SHEET) options.styleSheet = ReadStyleSheetOptions(iniPath);
     options.form.charset = ReadIniInt(iniPath, SETTING_CHARSET);
     options.form.localLinks = ReadIniInt(iniPath, SETTING_LOCAL_LINKS) == 1;
+    options.form.replyOrder = ReadIniInt(iniPath, SETTING_ORDER) == 1;
     return options;
 }

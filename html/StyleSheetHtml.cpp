@@ -4,6 +4,7 @@
 // list's own elements (1), on inner span and div elements (0), or on both.
 #include <cstring>
 
+#include "html/EmphasisHtml.h"
 #include "html/HtmlPage.h"
 #include "html/HtmlWriters.h"
 
@@ -78,7 +79,7 @@ bool WriteStyleSheetHtml(const PostTable& posts, const char* outputPath, const S
             PutClass(page, post, target, "hvDefText");
             page << ">" << CRLF;
         }
-        PutBody(page, post.body, form, "");
+        PutEmphasisedBody(page, post, form, "", EmphasisMarkup::Classes);
         page << CRLF;
         page << "<br>";
         if (inner) page << "</div>" << CRLF;

@@ -35,17 +35,20 @@ void ClearPostsFrom(PostTable& table, int count) {
     for (int i = count; i < POST_TABLE_CAPACITY; ++i) {
         PostRecord& r = table[i];
         r.mainCheck = r.subCheck = r.idGroup = 0;
+        r.emphasis = 0;
     }
     table.filled = count;
 }
 
 bool MarkSet::operator==(const MarkSet& other) const {
-    return memcmp(main, other.main, sizeof main) == 0 && memcmp(sub, other.sub, sizeof sub) == 0;
+    return memcmp(main, other.main, sizeof main) == 0 && memcmp(sub, other.sub, sizeof sub) == 0 &&
+           memcmp(emphasis, other.emphasis, sizeof emphasis) == 0;
 }
 
 void TakeMarks(const PostTable& table, MarkSet& marks) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         marks.main[i] = table[i].mainCheck != 0;
         marks.sub[i] = table[i].subCheck != 0;
+        marks.emphasis[i] = table[i].emphasis;
     }
 }

@@ -38,6 +38,7 @@ struct PostRecord {
     int32_t mainCheck;   // marked in the main target list
     int32_t subCheck;    // marked in the sub target list
     int32_t idGroup;     // same-ID group of the style-sheet output, 0 for none
+    uint8_t emphasis;    // posts/Emphasis.h; 0 for none
 };
 
 struct PostTable {
@@ -78,11 +79,15 @@ void SetPostText(char (&field)[N], const char* text, size_t length) {
 // those an earlier load filled, number and mark fields of all).
 void ClearPostsFrom(PostTable& table, int count);
 
-// The marks of both lists taken out of the table: what the undo step and the
-// kept marks hold.
+// Whether a record holds a post (a line with a date and ID field).
+inline bool HoldsPost(const PostRecord& record) { return record.dateId[0] != '\0'; }
+
+// The marks of both lists and the emphasis taken out of the table: what the
+// undo step and the kept marks hold.
 struct MarkSet {
     uint8_t main[MAX_POSTS];
     uint8_t sub[MAX_POSTS];
+    uint8_t emphasis[MAX_POSTS];
     bool operator==(const MarkSet& other) const;
     bool operator!=(const MarkSet& other) const { return !(*this == other); }
 };

@@ -28,5 +28,6 @@ struct Session {
     MarkSet keptMarks = {};                  // the marks as last saved or loaded
     MarkSet undoStep = {};                   // the marks before the last mark command
     bool canUndo = false;
+    int emphasisList = 0;                    // the target list that has or last had the focus, 0 for none yet
     ColourChoices colours;
 };

@@ -66,8 +66,23 @@
 #define IDM_VERSION 40002
 #define IDM_LOAD_CHECK_FILE 40003
 #define IDM_UNDO 40004
+// 編集 → 強調, also the target lists' context menu: the emphasis of the selected rows' posts
+#define IDM_COLOUR_NONE 40100
+#define IDM_COLOUR_RED 40101
+#define IDM_COLOUR_BLUE 40102
+#define IDM_COLOUR_GREEN 40103
+#define IDM_COLOUR_ORANGE 40104
+#define IDM_COLOUR_PURPLE 40105
+#define IDM_SIZE_NORMAL 40110
+#define IDM_SIZE_LARGE 40111
+#define IDM_SIZE_LARGER 40112
+#define IDM_BOLD 40120
+#define IDM_AA 40125
+#define IDM_PLAIN 40130
 
 // Keys of the main dialog: Ctrl+Z for IDM_UNDO
 #define IDR_MAIN_KEYS 1070
+// Keys of the target lists: Ctrl+0 to Ctrl+5 and Ctrl+B for the emphasis
+#define IDR_LIST_KEYS 1073
 
 #endif

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Regenerates the pictures of README under docs/images/: the main window with
-# the sample thread loaded and posts marked, the settings dialog, and the page
-# of each output mode as a browser (headless Chromium) shows it with the
+# the sample thread loaded and posts marked, the settings dialog, the page
+# of each output mode and a real thread's page in reply order with emphasised
+# posts as a browser (headless Chromium) shows it with the
 # release's Harvo.css beside it. The tool runs under Wine in Xvfb from a copy
 # of its binaries in build/screenshots/, with a Harvo.ini of its own there.
 #   sh scripts/screenshots.sh
@@ -53,15 +54,26 @@ xvfb-run -a -s "-screen 0 1280x1024x24" sh -c '
         drive set 1007 "$(win "'"$work"'/pages/$page.html")"
         drive time-command 1011 1           # convert
     done
+    # A real thread in reply order, a few posts emphasised (sub list rows).
+    printf "[OPTION]\r\nORDER=1\r\n" >"'"$work"'/app/Harvo.ini"
+    drive load "$(win "$(cd ../shared/data/real && pwd)/twoB_1264432017.dat")"
+    drive tick 7 8 9 15 17 19 21 24 26
+    drive emphasise 40101 7                 # red
+    drive emphasise 40111 7                 # large
+    drive emphasise 40120 7 24              # bold
+    drive emphasise 40102 21                # blue
+    drive emphasise 40103 15                # green
+    drive set 1007 "$(win "'"$work"'/pages/emphasis.html")"
+    drive time-command 1011 1
     drive close
     wait
 '
 for image in main-window settings; do shrink "$images/$image.png"; done
 # Rendered outside a Japanese locale: the UTF-8 page must need no encoding chosen by hand.
-for mode in body name style utf8; do
+for mode in body name style utf8 emphasis; do
     env -i PATH="$PATH" HOME="$work" LANG=C chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
         --disable-background-networking --disable-component-update --disable-sync \
-        --user-data-dir="$work/chromium" --hide-scrollbars --window-size=800,900 \
+        --user-data-dir="$work/chromium" --hide-scrollbars --window-size="800,$([ $mode = emphasis ] && echo 1600 || echo 900)" \
         --screenshot="$images/page-$mode.png" "file://$work/pages/$mode.html" 2>/dev/null
     shrink "$images/page-$mode.png"
 done

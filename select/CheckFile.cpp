@@ -9,6 +9,7 @@
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
 #include "platform/ReplacingFile.h"
+#include "posts/Emphasis.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "settings/FileOpenSave.h"
@@ -26,6 +27,8 @@ const char LOG_WRITE_MAIN[] = "チェックレスファイル書き込み Error�
 const char LOG_WRITE_SUB[] = "チェックレスファイル書き込み Error：fwrite() 2";
 const char LOG_WRITE_LENGTH[] = "チェックレスファイル書き込み Error：fwrite() 3";
 const char LOG_WRITE_IDENTITY[] = "チェックレスファイル書き込み Error：fwrite() 4";
+const char LOG_WRITE_EMPHASIS[] = "チェックレスファイル書き込み Error：fwrite() 5";
+const size_t EMPHASIS_TAG_SIZE = sizeof CHECK_FILE_EMPHASIS_TAG - 1;
 const char LOG_OPEN[] = "ERROR:fopen()";
 const char LOG_READ[] = "ERROR:fread()";
 const char LOG_SIZE[] = "ERROR";
@@ -44,6 +47,8 @@ struct CheckMarks {
     unsigned char main[CHECK_FILE_MARKS_SIZE];
     unsigned char sub[CHECK_FILE_MARKS_SIZE];
     char identity[CHECK_FILE_IDENTITY_MAX];
+    unsigned char emphasisTag[EMPHASIS_TAG_SIZE];
+    unsigned char emphasis[CHECK_FILE_MARKS_SIZE];
 };
 
 uint32_t FromLittleEndian(const unsigned char (&bytes)[4]) {
@@ -74,6 +79,11 @@ bool ReadMarks(plat::File* f, const char* path, CheckMarks& marks) {
         return false;
     }
     marks.identity[sizeof marks.identity - 1] = '\0';
+    // The emphasis is there only when the whole of it is: else none.
+    const bool emphasised = plat::FileRead(f, marks.emphasisTag, EMPHASIS_TAG_SIZE) == EMPHASIS_TAG_SIZE &&
+                            memcmp(marks.emphasisTag, CHECK_FILE_EMPHASIS_TAG, EMPHASIS_TAG_SIZE) == 0 &&
+                            plat::FileRead(f, marks.emphasis, sizeof marks.emphasis) == sizeof marks.emphasis;
+    if (!emphasised) memset(marks.emphasis, 0, sizeof marks.emphasis);
     return true;
 }
 
@@ -95,10 +105,14 @@ bool ApplyCheckFile(Session& session, DialogPort& dialog, const char* path);
 
 void SaveCheckFile(const PostTable& posts, const char* outputPath) {
     CheckMarks marks = {};
+    bool emphasised = false;
     for (int i = 0; i < MAX_POSTS; ++i) {
         marks.main[i] = posts[i].mainCheck != 0;
         marks.sub[i] = posts[i].subCheck != 0;
+        marks.emphasis[i] = posts[i].emphasis;
+        emphasised = emphasised || posts[i].emphasis != 0;
     }
+    memcpy(marks.emphasisTag, CHECK_FILE_EMPHASIS_TAG, EMPHASIS_TAG_SIZE);
     const size_t titleLength = strnlen(posts[0].title, TITLE_COMPARED);
     memcpy(marks.identity, posts[0].title, titleLength);
     const uint32_t length = static_cast<uint32_t>(titleLength + 1);
@@ -112,10 +126,14 @@ void SaveCheckFile(const PostTable& posts, const char* outputPath) {
     } parts[] = {{marks.main, sizeof marks.main, LOG_WRITE_MAIN},
                  {marks.sub, sizeof marks.sub, LOG_WRITE_SUB},
                  {lengthBytes, sizeof lengthBytes, LOG_WRITE_LENGTH},
-                 {marks.identity, length, LOG_WRITE_IDENTITY}};
+                 {marks.identity, length, LOG_WRITE_IDENTITY},
+                 {marks.emphasisTag, EMPHASIS_TAG_SIZE, LOG_WRITE_EMPHASIS},
+                 {marks.emphasis, sizeof marks.emphasis, LOG_WRITE_EMPHASIS}};
+    // Without emphasis the file is what a reader of the marks alone knows.
+    const size_t partCount = emphasised ? 6 : 4;
     SaveBesidePage(outputPath, CHECK_FILE_ENDING, LOG_WRITE_OPEN, __LINE__, [&](plat::ReplacingFile& file) {
-        for (const auto& part : parts)
-            if (!file.Write(part.data, part.size)) return part.failure;
+        for (size_t k = 0; k < partCount; ++k)
+            if (!file.Write(parts[k].data, parts[k].size)) return parts[k].failure;
         return static_cast<const char*>(nullptr);
     });
 }
@@ -186,7 +204,9 @@ bool ApplyCheckFile(Session& session, DialogPort& dialog, const char* path) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         SetAndShowMark(dialog, posts, IDC_MAIN_LIST, i, marks.main[i] != 0);
         SetAndShowMark(dialog, posts, IDC_SUB_LIST, i, marks.sub[i] != 0);
+        posts[i].emphasis = ValidEmphasis(marks.emphasis[i]);
     }
+    ShowEmphasis(dialog);
     KeepMarks(session);
     return true;
 }

@@ -3,8 +3,10 @@
 //
 // Layout: 1000 bytes of main marks, 1000 bytes of sub marks (byte i is 1 when
 // post i + 1 is marked), the identity length L (unsigned 32-bit, little-endian,
-// 1 to 256), then the thread title and its zero byte in L bytes. Bytes behind
-// the identity are ignored.
+// 1 to 256), then the thread title and its zero byte in L bytes. When any post
+// has emphasis, "HVEM" and 1000 bytes of it follow (byte i for post i + 1, as
+// posts/Emphasis.h lays it out); a file without them clears all emphasis.
+// Any other bytes behind the identity are ignored.
 #pragma once
 
 #include "posts/Session.h"
@@ -13,6 +15,7 @@
 const char CHECK_FILE_ENDING[] = ".chk";
 const int CHECK_FILE_MARKS_SIZE = 1000;
 const int CHECK_FILE_IDENTITY_MAX = 256;
+const char CHECK_FILE_EMPHASIS_TAG[] = "HVEM";
 
 // Saves the marks of the table beside outputPath (its extension replaced by
 // ".chk"). Failures are logged only.

@@ -16,7 +16,9 @@ bool UndoMarks(Session& session, DialogPort& dialog) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         SetMark(dialog, session.posts, IDC_MAIN_LIST, i, session.undoStep.main[i]);
         SetMark(dialog, session.posts, IDC_SUB_LIST, i, session.undoStep.sub[i]);
+        session.posts[i].emphasis = session.undoStep.emphasis[i];
     }
+    ShowEmphasis(dialog);
     session.canUndo = false;
     dialog.SetText(IDC_STATUS, STATUS_UNDONE);
     return true;

@@ -1,4 +1,4 @@
-// One step of undo for the marks of both lists, as they were before the last
+// One step of undo for the marks of both lists and the emphasis, as they were before the last
 // command that changed them. Hand ticks are not recorded; a load forgets the step.
 #pragma once
 

@@ -159,6 +159,7 @@ void SplitLine(int index, const char* line, size_t length, const Separators& sep
     SetPostText(record->date, "", 0);
     SetPostText(record->id, "", 0);
     record->mainCheck = record->subCheck = record->idGroup = 0;
+    record->emphasis = 0;
 
     if (record->title[0] != '\0') ScrivEx(SCRIV_DEBUG, 0, LOG_TITLE, record->title);
     ScrivEx(SCRIV_DEBUG, 0, record->name, nullptr);

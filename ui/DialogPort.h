@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 class DialogPort {
 public:
@@ -32,6 +33,10 @@ public:
     virtual void SetListRedraw(int id, bool on) = 0;
     // Row 0 scrolled into view at the top, no row selected or focused.
     virtual void ShowListTop(int id) = 0;
+    // The rows selected in a list, in ascending order.
+    virtual std::vector<int> SelectedRows(int id) = 0;
+    // Every row drawn again from the table (its emphasis: colour, bold).
+    virtual void RepaintList(int id) = 0;
 
     // A modal question owned by the dialog, buttons Yes and No, with the icon
     // and the default button given. True for Yes.

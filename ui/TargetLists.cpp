@@ -89,6 +89,11 @@ void SetAndShowMark(DialogPort& dialog, PostTable& posts, int list, int row, boo
     dialog.ShowRowTicked(list, row, marked);
 }
 
+void ShowEmphasis(DialogPort& dialog) {
+    dialog.RepaintList(IDC_MAIN_LIST);
+    dialog.RepaintList(IDC_SUB_LIST);
+}
+
 void TakeRowTick(PostTable& posts, int list, int row, bool ticked) {
     if (row < 0 || row >= MAX_POSTS || (list != IDC_MAIN_LIST && list != IDC_SUB_LIST)) return;
     MarkOf(posts[row], list) = ticked;

@@ -30,6 +30,9 @@ void SetMark(DialogPort& dialog, PostTable& posts, int list, int row, bool marke
 // The same, showing the row whatever it showed before.
 void SetAndShowMark(DialogPort& dialog, PostTable& posts, int list, int row, bool marked);
 
+// Both lists drawn again after the emphasis of any post changed.
+void ShowEmphasis(DialogPort& dialog);
+
 // A row's check box ticked or cleared in the list itself (a click, Space):
 // the table takes the mark. Rows outside 0 to 999 and other lists are ignored.
 void TakeRowTick(PostTable& posts, int list, int row, bool ticked);

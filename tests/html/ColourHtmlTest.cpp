@@ -2,6 +2,7 @@
 // writers share: which records go out, the head and foot, the title.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "html/HtmlWriters.h"
@@ -24,7 +25,13 @@ struct Case {
     const char* colour;
     int mailFlag;
     std::vector<std::string> lines;  // the rows of post 3
+    uint8_t emphasis = 0;            // of post 3
 };
+
+// What wraps an emphasised drawing made of characters in the colour modes.
+const std::string AA_DIV =
+    R"(<div style="font-family:'ＭＳ Ｐゴシック','MS PGothic','Saitamaar','IPAMonaPGothic',sans-serif;)"
+    R"(font-size:16px;line-height:18px;white-space:nowrap;overflow-x:auto">)";
 
 TEST_F(ColourHtmlTest, BodyColourPages) {
     const Case cases[] = {
@@ -46,9 +53,15 @@ TEST_F(ColourHtmlTest, BodyColourPages) {
         {"empty colour: no body coloured", SJIS, 1, 1, "", 0,
          {R"(<dt><a name="3"> 3 </a>)", "<font color=green>", "<b>名無し</b>◆ソ <b></b>",
           "</font> 2009/01/01 ID:表</dt>", "<dd>", "本文<br>&gt;&gt;1", "<br><br>", "</dd>"}},
+        {"every emphasis, inside the body colour", ANON, 1, 0, "#FF0000", 0,
+         {R"(<dt><a name="3"> 3 </a>)", "<font color=green>", "<b>Anon</b>", "</font> 2005/01/01 ID:abc</dt>",
+          "<dd>", "<font color=#FF0000>", AA_DIV + "<font color=#0000FF size=+1><b>", "Hi", "</b></font></div>",
+          "</font>", "<br><br>", "</dd>"},
+         0x02 | 0x08 | 0x20 | 0x40},
     };
     for (const Case& c : cases) {
         SetPost(3, c.post, c.mainCheck, c.subCheck);
+        postTable[2].emphasis = c.emphasis;
         ASSERT_EQ(WriteBodyColourHtml(postTable, PagePath().c_str(), c.colour, c.mailFlag), 1) << c.what;
         EXPECT_EQ(Page(), BodyColourHead(TITLE) + Lines(c.lines) + FOOT) << c.what;
     }
@@ -71,9 +84,14 @@ TEST_F(ColourHtmlTest, NameColourPages) {
          {R"(<dt><a name="R3"> 3 </a>)",
           R"(<font color=red><b>Anon</b></font> [<a href="mailto:sage">sage</a>] 2005/01/01 ID:abc</dt>)",
           "<dd>Hi", "<br></dd>", "<br>"}},
+        {"emphasis right behind <dd>", SAGE, 0, 1, "red", 0,
+         {R"(<dt><a name="R3"> 3 </a>)", "<font color=green><b>Anon </b></font> 2005/01/01 ID:abc</dt>",
+          "<dd><font color=#800080><b>", "Hi", "</b></font>", "<br></dd>", "<br>"},
+         0x05 | 0x20},
     };
     for (const Case& c : cases) {
         SetPost(3, c.post, c.mainCheck, c.subCheck);
+        postTable[2].emphasis = c.emphasis;
         ASSERT_EQ(WriteNameColourHtml(postTable, PagePath().c_str(), c.colour, c.mailFlag), 1) << c.what;
         EXPECT_EQ(Page(), NameColourHead(TITLE) + Lines(c.lines) + FOOT) << c.what;
     }
@@ -112,6 +130,14 @@ TEST_F(ColourHtmlTest, NoPostGoingOutLeavesHeadAndFoot) {
     }
 }
 
+// The post numbers of a page's posts, in the page's order.
+std::vector<int> PostNumbers(const std::string& page, const std::string& anchor) {
+    std::vector<int> numbers;
+    for (size_t at = page.find(anchor); at != std::string::npos; at = page.find(anchor, at + 1))
+        numbers.push_back(atoi(page.c_str() + at + anchor.size()));
+    return numbers;
+}
+
 TEST_F(ColourHtmlTest, MarkedPostsGoOutOnceInRecordOrder) {
     SetPost(1, ANON, 1, 0);
     SetPost(2, ANON, 0, 1);
@@ -124,12 +150,23 @@ TEST_F(ColourHtmlTest, MarkedPostsGoOutOnceInRecordOrder) {
     SetPost(1002, ANON, 1, 1);
     for (const Writer& w : WRITERS) {
         ASSERT_EQ(w.write(session_, PagePath().c_str(), {}), 1);
-        const std::string page = Page();
-        const std::string anchor = w.anchor;
-        std::vector<int> numbers;
-        for (size_t at = page.find(anchor); at != std::string::npos; at = page.find(anchor, at + 1))
-            numbers.push_back(atoi(page.c_str() + at + anchor.size()));
-        EXPECT_EQ(numbers, (std::vector<int>{1, 2, 4, 7, 1000})) << w.name;
+        EXPECT_EQ(PostNumbers(Page(), w.anchor), (std::vector<int>{1, 2, 4, 7, 1000})) << w.name;
+    }
+}
+
+// In reply order a post follows the first earlier post going out that its
+// body anchors; the page holds the same bytes, reordered by post.
+TEST_F(ColourHtmlTest, ReplyOrder) {
+    const char* bodies[] = {"root", "&gt;&gt;1", "&gt;&gt;5 &gt;&gt;2", "&gt;&gt;6 <a>&gt;&gt;1</a>",
+                            "&gt;&gt;1-3", "not out", "&gt;&gt;6&gt;&gt;99", "&gt;&gt;3", "&gt;&gt;0 &gt;&gt;02"};
+    for (int n = 1; n <= 9; ++n) SetPost(n, {"a", "", "d ID:x", "x", bodies[n - 1]}, n % 2, n != 6);
+    for (const Writer& w : WRITERS) {
+        ASSERT_EQ(w.write(session_, PagePath().c_str(), {}), 1);
+        const std::string numbered = Page();
+        ASSERT_EQ(w.write(session_, PagePath().c_str(), {0, false, true}), 1);
+        EXPECT_EQ(PostNumbers(Page(), w.anchor), (std::vector<int>{1, 2, 3, 8, 9, 4, 5, 7})) << w.name;
+        std::string a = numbered, b = Page();  // the same bytes
+        EXPECT_EQ((std::sort(a.begin(), a.end()), a), (std::sort(b.begin(), b.end()), b)) << w.name;
     }
 }
 

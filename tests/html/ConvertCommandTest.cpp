@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -211,17 +212,19 @@ TEST_F(ConvertTest, CheckFileFailureStillEndsDone) {
     EXPECT_EQ(Records().back().rfind("ERROR|Harvo.cpp|チェックレスファイル書き込み Error：fopen()|", 0), 0u);
 }
 
-// "CHARSET" and "LOCAL_LINKS" reach the writer. The page opens after a
+// "CHARSET", "LOCAL_LINKS" and "ORDER" reach the writer. The page opens after a
 // conversion that ended done, with "OPEN_PAGE" exactly 1; a failure to open it
 // is logged and changes nothing else.
 TEST_F(ConvertTest, PageSettings) {
     LoadMarked();
     Tick(IDC_MAIN_LIST, {1, 3});
     strcpy(postTable[2].body, R"(<a href="../test/read.cgi/x/1/1">&gt;&gt;1</a>)");
-    WriteProgramIni("[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=2\r\nLOCAL_LINKS=1\r\n");
+    Tick(IDC_SUB_LIST, {2});
+    WriteProgramIni("[EXCHANGE]\r\nCHARSET=2\r\n[OPTION]\r\nOPEN_PAGE=2\r\nLOCAL_LINKS=1\r\nORDER=1\r\n");
     dialog_.answers = {true, true, true};
     EXPECT_EQ(Convert(), 1);
     const std::string page = ReadBytes(At("page.html"));
+    EXPECT_LT(page.find(R"(<a name="3">)"), page.find(R"(<a name="2">)")) << "post 3 follows post 1, which it answers";
     EXPECT_NE(page.find("charset=UTF-8"), std::string::npos);
     EXPECT_NE(page.find(u8"<title>スレタイ</title>"), std::string::npos);
     EXPECT_NE(page.find(R"(<a href="#1">)"), std::string::npos) << "post 3's reply link points inside";
@@ -278,6 +281,27 @@ TEST_F(ConvertTest, TypedNamesLieBesideTheThreadLog) {
         const std::string shown = dialog_.texts[IDC_OUTPUT_PATH];  // the page written, by its full path
         EXPECT_EQ(shown.rfind(dir_.path(), 0), 0u) << shown;
         EXPECT_EQ(ReadBytes(shown), ReadBytes(c.written));
+    }
+}
+
+// With "COPY_CSS" 1 the program's Harvo.css goes beside a page that links it,
+// unless one lies there already.
+TEST_F(ConvertTest, StyleSheetBesideThePage) {
+    LoadMarked();
+    WriteBytes(At("Harvo.css"), "the program's");
+    MakeDir(At("out"));
+    const char* cases[][3] = {{"COPY_CSS=1", "", "the program's"},
+                              {"COPY_CSS=1\r\n[EXCHANGE]\r\nKIND=99", "", "the program's"},
+                              {"COPY_CSS=1\r\n[EXCHANGE]\r\nKIND=1", "", ""},
+                              {"COPY_CSS=2", "", ""},
+                              {"COPY_CSS=1", "the user's", "the user's"}};  // INI, Harvo.css there before, after
+    for (const auto& c : cases) {
+        std::remove(At("out/Harvo.css").c_str());
+        if (*c[1]) WriteBytes(At("out/Harvo.css"), c[1]);
+        WriteProgramIni(std::string("[OPTION]\r\n") + c[0] + "\r\n");
+        dialog_.answers = {true};
+        EXPECT_EQ(Convert("out/page.html"), 1) << c[0];
+        EXPECT_EQ(ReadBytes(At("out/Harvo.css")), c[2]) << c[0];
     }
 }
 

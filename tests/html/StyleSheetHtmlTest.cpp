@@ -20,6 +20,7 @@ TEST_F(StyleSheetHtmlTest, Pages) {
         TestPost post;
         int mainCheck, subCheck, idGroup, mailFlag;
         std::vector<std::string> lines;  // the rows of post 3
+        uint8_t emphasis = 0;
     };
     const Case cases[] = {
         {NO_INI, ANON, 1, 0, 0, 0,
@@ -50,6 +51,12 @@ TEST_F(StyleSheetHtmlTest, Pages) {
          {"<dt>", R"(<a name="3"> 3 </a>)", R"(<span class="hvName">)", "<b>Anon</b></span>",
           R"( <span class="hvDateId">2005/01/01 ID:abc</span>)", "</dt>", "<dd>", R"(<div class="mark">)", "Hi",
           "<br></div>", "<br>", "</dd>"}},
+        {NO_INI, ANON, 0, 1, 0, 0,
+         {"<dt>", R"(<a name="3"> 3 </a>)", R"(<span class="hvName">)", "<b>Anon</b></span>",
+          R"( <span class="hvDateId">2005/01/01 ID:abc</span>)", "</dt>", "<dd>", R"(<div class="hvDefText">)",
+          R"(<span class="hvEmphasis hvColour4 hvSize2 hvBold hvAA">)", "Hi", "</span>", "<br></div>", "<br>",
+          "</dd>"},
+         0x04 | 0x10 | 0x20 | 0x40},
     };
     for (const Case& c : cases) {
         if (c.ini == NO_INI)
@@ -58,6 +65,7 @@ TEST_F(StyleSheetHtmlTest, Pages) {
             WriteProgramIni(c.ini);
         SetPost(3, c.post, c.mainCheck, c.subCheck);
         postTable[2].idGroup = c.idGroup;
+        postTable[2].emphasis = c.emphasis;
         ASSERT_EQ(WriteStyleSheetHtml(postTable, PagePath().c_str(), ReadStyleSheetOptions(session_.iniPath), c.mailFlag), 1) << c.ini;
         EXPECT_EQ(Page(), StyleSheetHead(TITLE) + Lines(c.lines) + FOOT) << c.ini;
     }

@@ -38,7 +38,15 @@ TEST_F(CheckFileTest, RoundTripRestoresTheMarksOfBothLists) {
     Tick(IDC_SUB_LIST, {2, 3});
     postTable[6].mainCheck = -1;  // any non-zero mark is written as 1
     SaveCheckFile(postTable, dir_.File("page.html").c_str());
-    ASSERT_EQ(ReadBytes(ChkPath()), CheckFileBytes({1, 3, 7, 1000}, {2, 3}, "スレタイ"));
+    ASSERT_EQ(ReadBytes(ChkPath()), CheckFileBytes({1, 3, 7, 1000}, {2, 3}, "スレタイ")) << "no emphasis, no block";
+    // Emphasis rides behind the identity, a byte per post, and counts as unsaved work.
+    std::string block(1000, '\0');
+    block[1] = 0x2B, block[999] = 0x7F;  // colour 3, size 1, bold; every bit, a colour of 7 and a size of 3
+    for (int i : {1, 999}) postTable[i].emphasis = static_cast<uint8_t>(block[i]);
+    EXPECT_FALSE(MayDiscardMarks(session_, dialog_));
+    SaveCheckFile(postTable, dir_.File("page.html").c_str());
+    ASSERT_EQ(ReadBytes(ChkPath()), CheckFileBytes({1, 3, 7, 1000}, {2, 3}, "スレタイ") + "HVEM" + block);
+    postTable[2].emphasis = 9;
 
     // Other marks meanwhile: the file replaces them all.
     Tick(IDC_MAIN_LIST, {1, 3, 1000}, false);
@@ -55,6 +63,7 @@ TEST_F(CheckFileTest, RoundTripRestoresTheMarksOfBothLists) {
     for (int i = 0; i < MAX_POSTS; ++i) {
         ASSERT_EQ(postTable[i].mainCheck, i == 0 || i == 2 || i == 6 || i == 999) << i;
         ASSERT_EQ(postTable[i].subCheck, i == 1 || i == 2) << i;
+        ASSERT_EQ(postTable[i].emphasis, i == 1 ? 0x2B : i == 999 ? 0x60 : 0) << i << ": out of range reads as none";
     }
     ASSERT_EQ(dialog_.choosers.size(), 1u);
     EXPECT_EQ(dialog_.choosers[0], DialogPort::Chooser::CheckFile);
@@ -167,7 +176,8 @@ TEST_F(CheckFileTest, ChooserCancelChangesNothingAndFailureIsReported) {
 }
 
 // The identity is compared over at most 255 bytes: a full 256-byte identity
-// without its zero is taken, and any non-zero mark byte counts as marked.
+// without its zero is taken, and any non-zero mark byte counts as marked;
+// bytes behind it that are no whole emphasis block are ignored.
 TEST_F(CheckFileTest, IdentityOfTheLongestLengthAndOddMarkBytes) {
     Load(THREAD);
     const std::string title(255, 't');
@@ -175,10 +185,12 @@ TEST_F(CheckFileTest, IdentityOfTheLongestLengthAndOddMarkBytes) {
     std::string bytes = CheckFileBytes({2}, {3}, "");
     bytes.resize(2000);
     bytes[4] = 7;
-    bytes += LittleEndian(256) + title + "u" + "behind the identity";
+    bytes += LittleEndian(256) + title + "u" + "HVEM" + std::string(999, '\1');  // a block cut short
     WriteBytes(ChkPath(), bytes);
     dialog_.chosenPath = ChkPath();
+    postTable[0].emphasis = 1;
     EXPECT_EQ(LoadCheckFile(session_, dialog_), 1);
+    EXPECT_EQ(postTable[0].emphasis, 0) << "a file without emphasis clears it";
     EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{2, 5}));
     EXPECT_EQ(Ticked(IDC_SUB_LIST), Posts{3});
     EXPECT_EQ(postTable[4].mainCheck, 1);

@@ -23,6 +23,7 @@ public:
         std::vector<std::pair<std::string, int>> columns;  // header, width
         std::vector<Row> rows;
         bool redraw = true;
+        std::vector<int> selected;  // rows, as a test selects them
     };
 
     static const uint32_t CONTROL_ID_NOT_FOUND = 1421;
@@ -70,7 +71,9 @@ public:
         return row >= 0 && static_cast<size_t>(row) < rows.size() && rows[static_cast<size_t>(row)].ticked;
     }
     void SetListRedraw(int id, bool on) override { lists[id].redraw = on; }
-    void ShowListTop(int) override {}  // no scrolling nor selection in memory
+    void ShowListTop(int) override {}  // no scrolling in memory
+    std::vector<int> SelectedRows(int id) override { return lists[id].selected; }
+    void RepaintList(int) override {}  // the table holds the emphasis
 
     // Questions are answered from answers, front first; No when none is left.
     bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) override {

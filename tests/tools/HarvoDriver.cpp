@@ -11,6 +11,8 @@
 //                               main dialog, or of the main dialog, as WxH+X+Y
 //   harvo_driver open N         focus row N of the sub list, press Enter on it and wait
 //                               for the post's window
+//   harvo_driver emphasise ID N...  select rows N of the sub list, with the focus
+//                               on it, and choose the emphasis command ID
 //   harvo_driver answer ID      press button ID of the window open over the main dialog
 //   harvo_driver tab            press Tab once in the main dialog, as the keyboard does
 //   harvo_driver size W H       size the main dialog to W x H pixels (0 0: its smallest)
@@ -184,6 +186,13 @@ int wmain(int argc, wchar_t** argv) {
         SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list), TRUE);
         PostMessageW(list, WM_KEYDOWN, VK_RETURN, 1);
         if (!WaitForOpened(dialog)) return 1;
+    } else if (verb == L"emphasise" && argc >= 4) {
+        SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, IDC_SUB_LIST)), TRUE);
+        std::vector<int> rows;
+        for (int i = 3; i < argc; ++i) rows.push_back(_wtoi(argv[i]) - 1);
+        if (!SetRowStates(dialog, {-1}, LVIS_SELECTED, 0, true) || !SetRowStates(dialog, rows, LVIS_SELECTED, LVIS_SELECTED, true))
+            return 1;
+        Command(dialog, _wtoi(argv[2]));
     } else if (verb == L"answer" && argc == 3) {
         HWND opened = WaitForOpened(dialog);
         if (!opened) return 1;

@@ -74,6 +74,21 @@ protected:
         SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
         Sleep(200);  // for Harvo to take them
     }
+    // A click of the button given (MOUSEEVENTF_LEFTDOWN or RIGHTDOWN) at a point of the screen.
+    void Click(POINT at, DWORD down) {
+        INPUT clicks[3] = {};
+        const DWORD flags[3] = {MOUSEEVENTF_MOVE, down, down << 1};  // each UP flag is its DOWN flag's double
+        for (int i = 0; i < 3; ++i) {
+            clicks[i].type = INPUT_MOUSE;
+            clicks[i].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+            clicks[i].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+            clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        }
+        for (INPUT& click : clicks) {
+            SendInput(1, &click, sizeof(INPUT));
+            Sleep(100);
+        }
+    }
     void SetFocusTo(int id) { SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog_, id)), TRUE); }
 
     PROCESS_INFORMATION process_ = {};
@@ -107,18 +122,7 @@ TEST_F(HarvoProcess, CloseBoxEndsWithCodeZero) {
             if (SendMessageW(dialog_, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) box = {x - 3, y + 3};
     ASSERT_GE(box.x, 0) << "no close box found";
     SetForegroundWindow(dialog_);
-    INPUT clicks[3] = {};
-    const DWORD flags[3] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
-    for (int i = 0; i < 3; ++i) {
-        clicks[i].type = INPUT_MOUSE;
-        clicks[i].mi.dx = MulDiv(box.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-        clicks[i].mi.dy = MulDiv(box.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-        clicks[i].mi.dwFlags = flags[i] | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    }
-    for (INPUT& click : clicks) {
-        SendInput(1, &click, sizeof(INPUT));
-        Sleep(100);
-    }
+    Click(box, MOUSEEVENTF_LEFTDOWN);
     EXPECT_EQ(ExitCode(), 0u);
 }
 
@@ -193,6 +197,36 @@ TEST_F(HarvoWithThreadLog, LoadsThePathNamedAndTakesKeys) {
     EXPECT_TRUE(Ticked().empty());
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
     EXPECT_EQ(ExitCode(), 0u);
+}
+
+// The emphasis keys work in a list and not in an edit box; a right click on a
+// row opens the emphasis menu for it. The conversion keeps what they chose in
+// the check file: posts 2 and 3 blue and bold, post 1 red.
+TEST_F(HarvoWithThreadLog, EmphasisByKeysAndContextMenu) {
+    for (DWORD waited = 0; Text(IDC_STATUS).empty() && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
+    ASSERT_EQ(Text(IDC_STATUS), L"ファイル読み込み完了");
+    SetForegroundWindow(dialog_);
+    SetFocusTo(IDC_MAIN_LIST);
+    for (WORD key : {VK_HOME, VK_DOWN}) Keys({key});
+    Keys({VK_SHIFT, VK_DOWN});  // rows 1 and 2 selected
+    Keys({VK_CONTROL, '2'});
+    Keys({VK_CONTROL, 'B'});
+    SetFocusTo(IDC_OUTPUT_PATH);
+    Keys({VK_CONTROL, '1'});  // the edit box's: nothing changes
+
+    RECT header;
+    GetWindowRect(reinterpret_cast<HWND>(SendDlgItemMessageW(dialog_, IDC_MAIN_LIST, LVM_GETHEADER, 0, 0)), &header);
+    Click({header.left + 30, header.bottom + 4}, MOUSEEVENTF_RIGHTDOWN);  // row 0, now the one selected
+    for (DWORD waited = 0; !FindWindowW(L"#32768", nullptr) && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
+    ASSERT_NE(FindWindowW(L"#32768", nullptr), nullptr) << "no context menu";
+    for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) Keys({key});  // 色なし, 赤
+
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CONVERT, BN_CLICKED), 0);
+    for (DWORD waited = 0; Text(IDC_STATUS) != L"変換完了" && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
+    const std::string chk = ReadBytes(log_.substr(0, log_.size() - 4) + ".chk");
+    EXPECT_EQ(chk.substr(2004 + static_cast<unsigned char>(chk[2000])), "HVEM\x01\x22\x22" + std::string(997, '\0'));
+    PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED), 0);
+    EXPECT_EQ(ExitCode(), 0u) << "the emphasis was saved: nothing to ask";
 }
 
 }  // namespace

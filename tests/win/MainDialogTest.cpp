@@ -106,6 +106,8 @@ TEST_F(MainDialogTest, MenuCarriesItsFourItems) {
     GetMenuStringW(menu, IDM_UNDO, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"元に戻す(&U)\tCtrl+Z");
     EXPECT_TRUE(GetMenuState(menu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED) << "nothing to undo yet";
+    for (int id : {IDM_COLOUR_NONE, IDM_COLOUR_PURPLE, IDM_SIZE_LARGER, IDM_AA, IDM_PLAIN})
+        EXPECT_TRUE(GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) << id << ": greyed before a load";
     GetMenuStringW(menu, IDM_SETTINGS, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"設定(&S)");
     GetMenuStringW(menu, IDM_LOAD_CHECK_FILE, text, 64, MF_BYCOMMAND);
