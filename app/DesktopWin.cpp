@@ -35,7 +35,7 @@ void OpenCommandLine(HWND dialog) {
     if (count >= 2) {
         Win32DialogPort port(dialog);
         OpenNamedFile(StateOf(dialog)->session, port, ShiftJisPath(arguments[1]).data());
-        UpdateUndoItem(dialog);
+        UpdateMenuItems(dialog);
     }
     LocalFree(arguments);
 }
@@ -53,7 +53,7 @@ static void OpenDroppedFiles(HWND dialog, HDROP drop) {
     }
     Win32DialogPort port(dialog);
     OpenDroppedFile(StateOf(dialog)->session, port, narrow.data());
-    UpdateUndoItem(dialog);
+    UpdateMenuItems(dialog);
 }
 
 bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message) {
@@ -63,8 +63,13 @@ bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message) {
     return TranslateAcceleratorW(dialog, keys, message) != 0;
 }
 
-void UpdateUndoItem(HWND dialog) {
-    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (StateOf(dialog)->session.canUndo ? MF_ENABLED : MF_GRAYED));
+void UpdateMenuItems(HWND dialog) {
+    const Session& session = StateOf(dialog)->session;
+    HMENU menu = GetMenu(dialog);
+    EnableMenuItem(menu, IDM_UNDO, MF_BYCOMMAND | (session.canUndo ? MF_ENABLED : MF_GRAYED));
+    const UINT loaded = session.loadedLogPath[0] != '\0' ? MF_ENABLED : MF_GRAYED;
+    for (int id : {IDM_SELECT_STARTER, IDM_SELECT_POPULAR, IDM_SELECT_KEYWORD, IDM_SELECT_REPLIES})
+        EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | loaded);
 }
 
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -17,5 +17,6 @@ bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 // True when the message was the key and has been handled.
 bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message);
 
-// The undo item is greyed while there is nothing to undo.
-void UpdateUndoItem(HWND dialog);
+// The undo item is greyed while there is nothing to undo, the items of the
+// menu "選択" while no thread log is loaded.
+void UpdateMenuItems(HWND dialog);

@@ -21,6 +21,7 @@ public:
     void SetListRedraw(int id, bool on) override;
     void ShowListTop(int id) override;
     bool AskYesNo(const char* text, const char* caption, Icon icon) override;
+    bool AskKeyword(std::string& keyword) override;
     bool ChooseFile(Chooser kind, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;
 

@@ -5,7 +5,9 @@
 #include "html/ConvertCommand.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "select/Answers.h"
 #include "select/CheckFile.h"
+#include "select/KeywordSelect.h"
 #include "select/MarkUndo.h"
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
@@ -14,6 +16,7 @@
 #include "settings/ProgramIni.h"
 #include "threadlog/LoadCommand.h"
 #include "ui/KeptMarks.h"
+#include "ui/MarkCounts.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -35,6 +38,11 @@ void RunWithoutSession(Session&, DialogPort& dialog) {
     command(dialog);
 }
 
+// A load fills the main list's column "被参照" once the rows are there.
+void LoadAndCountAnswers(Session& session, DialogPort& dialog) {
+    if (LoadThreadLog(session, dialog)) ShowAnswerCounts(session, dialog);
+}
+
 struct Command {
     int id;
     Handler handler;
@@ -43,7 +51,7 @@ struct Command {
 
 const Command COMMANDS[] = {
     {IDC_CHOOSE_LOG, RunWithoutSession<ChooseThreadLog>, Undo::Keep},
-    {IDC_LOAD, Run<LoadThreadLog>, Undo::Forget},
+    {IDC_LOAD, LoadAndCountAnswers, Undo::Forget},
     {IDC_CHOOSE_OUTPUT, RunWithoutSession<ChooseOutputFile>, Undo::Keep},
     {IDC_CONVERT, Run<ConvertToHtml>, Undo::Keep},
     {IDM_LOAD_CHECK_FILE, Run<LoadCheckFile>, Undo::Record},
@@ -51,6 +59,10 @@ const Command COMMANDS[] = {
     {IDC_SAME_ID, Run<SelectSameId>, Undo::Record},
     {IDC_REFERENCED, Run<ExtractReferencedResponses>, Undo::Record},
     {IDC_CLEAR_RANGE, Run<ClearChecksInRange>, Undo::Record},
+    {IDM_SELECT_STARTER, Run<SelectThreadStarter>, Undo::Record},
+    {IDM_SELECT_POPULAR, Run<SelectPopular>, Undo::Record},
+    {IDM_SELECT_KEYWORD, Run<SelectByKeyword>, Undo::Record},
+    {IDM_SELECT_REPLIES, Run<SelectReplies>, Undo::Record},
     {IDM_UNDO, Run<UndoMarks>, Undo::Keep},
 };
 
@@ -77,6 +89,7 @@ bool RunCommand(Session& session, DialogPort& dialog, int id) {
         if (command.undo == Undo::Record) step.emplace(session);
         command.handler(session, dialog);
         if (command.undo == Undo::Forget) session.canUndo = false;
+        ShowMarkCounts(session, dialog);
         return true;
     }
     return false;
@@ -95,6 +108,9 @@ void OpenDroppedFile(Session& session, DialogPort& dialog, const char* path) {
         LoadNamedThreadLog(session, dialog, path);
         return;
     }
-    MarkCommandStep step(session);
-    LoadCheckFileFrom(session, dialog, path);
+    {
+        MarkCommandStep step(session);
+        LoadCheckFileFrom(session, dialog, path);
+    }
+    ShowMarkCounts(session, dialog);
 }

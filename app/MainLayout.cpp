@@ -10,7 +10,7 @@
 
 // The lists grow in width and share the extra height, the main list taking
 // the upper half; the column of buttons keeps its distance to the right
-// edge, the status line and "終了" theirs to the bottom.
+// edge, the status line, its counts and "終了" theirs to the bottom.
 const Follow MAIN_LAYOUT[] = {
     {IDC_LOG_PATH, 0, 1, Height::None, Height::None},
     {IDC_CHOOSE_LOG, 1, 1, Height::None, Height::None},
@@ -29,6 +29,7 @@ const Follow MAIN_LAYOUT[] = {
     {IDC_SUB_LABEL, 0, 0, Height::UpperHalf, Height::UpperHalf},
     {IDC_SUB_LIST, 0, 1, Height::UpperHalf, Height::All},
     {IDC_STATUS, 0, 1, Height::All, Height::All},
+    {IDC_MARK_COUNTS, 1, 1, Height::All, Height::All},
     {IDC_EXIT, 1, 1, Height::All, Height::All},
 };
 const int MAIN_LAYOUT_SIZE = sizeof MAIN_LAYOUT / sizeof MAIN_LAYOUT[0];

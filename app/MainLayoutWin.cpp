@@ -21,7 +21,7 @@ void SetUpLayout(HWND dialog, LayoutState& layout, const char* iniPath) {
     layout.templateClient = SizeOf(r);
     GetWindowRect(dialog, &r);
     layout.smallest = SizeOf(r);
-    static_assert(sizeof layout.initialBoxes / sizeof layout.initialBoxes[0] >= 18, "room for every control that follows");
+    static_assert(sizeof layout.initialBoxes / sizeof layout.initialBoxes[0] >= 19, "room for every control that follows");
     for (int i = 0; i < MAIN_LAYOUT_SIZE; ++i) {
         GetWindowRect(GetDlgItem(dialog, MAIN_LAYOUT[i].id), &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);

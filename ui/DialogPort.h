@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 class DialogPort {
 public:
@@ -37,6 +38,10 @@ public:
     // default, with the icon given. True for Yes.
     enum class Icon { None, Warning };
     virtual bool AskYesNo(const char* text, const char* caption, Icon icon) = 0;
+
+    // The keyword question "キーワード選択", modal, owned by the dialog: true
+    // with the text typed, in UTF-8, for OK; false for キャンセル.
+    virtual bool AskKeyword(std::string& keyword) = 0;
 
     // The system's file chooser owned by the dialog, starting with no name,
     // for the kind of file given: an open chooser for a thread log or a check
