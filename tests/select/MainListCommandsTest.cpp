@@ -34,7 +34,7 @@ TEST_F(MainListCommandsTest, MarkTheMainListCountAndUndo) {
         int id;
         Posts marked, expected;
         const char* status;
-        std::optional<std::string> keyword;
+        std::optional<std::string> keyword = std::nullopt;
     } cases[] = {
         {"", IDM_SELECT_STARTER, {}, {1, 3}, "スレ主の書き込み選択完了（2件）"},
         {"", IDM_SELECT_STARTER, {3}, {1, 3}, "スレ主の書き込み選択完了（1件）"},

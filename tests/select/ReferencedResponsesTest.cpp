@@ -14,7 +14,7 @@ TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
     const struct {
         const char* body;
         Posts expected;
-        std::optional<Posts> ranged;
+        std::optional<Posts> ranged = std::nullopt;
     } cases[] = {
         {"&gt;&gt;3", {3}},
         {"前&gt;&gt;1 と &gt;&gt;1000 と&gt;&gt;2", {1, 2, 1000}},
