@@ -146,10 +146,6 @@ TEST_F(RealThreadLogSelectTest, SelectionsMatchCountsOfTheFiles) {
     EXPECT_GT(referenced, 100u) << referenced;
 }
 
-}  // namespace
-
-namespace {
-
 // Post 458 answers "&gt;&gt;450-453": its first number, or by ANCHOR_RANGES=1 the range.
 TEST_F(RealThreadLogSelectTest, RangeAnchorOfARealLog) {
     REQUIRE_REAL_THREAD_LOGS();

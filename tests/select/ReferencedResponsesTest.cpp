@@ -9,7 +9,7 @@ namespace {
 class ReferencedResponsesTest : public ProgramTest {};
 
 // Each body with the first number of an anchor only, then with ANCHOR_RANGES=1
-// (ranged: what that reads, when it differs).
+// (ranged, when it differs: ranges of at most 20 steps, lists, 1 to 1000 only).
 TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
     const struct {
         const char* body;
@@ -22,13 +22,10 @@ TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
         {"&gt;&gt;\t\r\v\f 8", {8}},
         {"&gt;&gt;+5 &gt;&gt;0004", {4, 5}},
         {"&gt;&gt;12-15 &gt;&gt;20,21", {12, 20}, Posts{12, 13, 14, 15, 20, 21}},
-        // A range of at most 20 steps; a wider or reversed one names its start alone.
         {"&gt;&gt;5-5 &gt;&gt;9-8 &gt;&gt;30-51 &gt;&gt;60-80", {5, 9, 30, 60},
          Posts{5, 9, 30, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}},
-        // Lists, a range in a list, nothing behind a range but ",", digits right behind "-" and ",".
         {"&gt;&gt;1,3-4,6,x &gt;&gt;7-8,10-11-13 &gt;&gt;2,,5 &gt;&gt;2- 5 &gt;&gt;2, 5", {1, 2, 7},
          Posts{1, 2, 3, 4, 6, 7, 8, 10, 11}},
-        // Numbers outside 1 to 1000 are dropped, the others kept; a first number as always.
         {"&gt;&gt;999-1003 &gt;&gt;0-2 &gt;&gt;1001,5 &gt;&gt;abc,9 &gt;&gt;-,9 &gt;&gt; 3-4 &gt;&gt;+6,7", {3, 6, 999},
          Posts{1, 2, 3, 4, 5, 6, 7, 999, 1000}},
         {"&gt;&gt;4294967297,2 &gt;&gt;8-4294967297 &gt;&gt;20,4294967297,21", {8, 20}},

@@ -86,10 +86,8 @@ public:
 
     // The keyword question answers keyword (UTF-8), or キャンセル without one.
     bool AskKeyword(std::string& typed) override {
-        ++keywordQuestions;
-        if (!keyword) return false;
-        typed = *keyword;
-        return true;
+        if (keyword) typed = *keyword;
+        return keyword.has_value();
     }
 
     // The next chooser yields chosenPath; an empty one ends it without a file,
@@ -121,7 +119,6 @@ public:
     std::vector<Question> questions;
     std::vector<bool> answers;
     std::optional<std::string> keyword;
-    int keywordQuestions = 0;
     std::vector<Chooser> choosers;  // the kinds of file asked for, in order
     std::vector<std::string> proposedNames;  // the name each chooser started with
     std::string chosenPath;

@@ -99,19 +99,15 @@ TEST_F(MainDialogTest, MenuCarriesItsItems) {
     ASSERT_EQ(GetMenuItemCount(menu), 4);
     wchar_t text[64];
     const wchar_t* popups[] = {L"編集(&E)", L"選択(&S)", L"ツール(&T)", L"ヘルプ(&H)"};
-    for (int i = 0; i < 4; ++i) {
-        GetMenuStringW(menu, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-        EXPECT_STREQ(text, popups[i]);
-    }
-    // The selection commands, in this order, greyed until a thread log is loaded.
     const wchar_t* selections[] = {L"スレ主の書き込み(&O)", L"人気レス(&P)", L"キーワード(&K)...", L"返信しているレス(&R)"};
-    HMENU select = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(select), 4);
-    for (int i = 0; i < 4; ++i) {
-        GetMenuStringW(select, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
+    ASSERT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 4);
+    for (UINT i = 0; i < 4; ++i) {
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, popups[i]);
+        GetMenuStringW(menu, IDM_SELECT_STARTER + i, text, 64, MF_BYCOMMAND);
         EXPECT_STREQ(text, selections[i]);
-        EXPECT_EQ(GetMenuItemID(select, i), static_cast<UINT>(IDM_SELECT_STARTER + i));
-        EXPECT_TRUE(GetMenuState(select, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED);
+        EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 1), static_cast<int>(i)), IDM_SELECT_STARTER + i);
+        EXPECT_TRUE(GetMenuState(menu, IDM_SELECT_STARTER + i, MF_BYCOMMAND) & MF_GRAYED) << "before a load";
     }
     GetMenuStringW(menu, IDM_UNDO, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"元に戻す(&U)\tCtrl+Z");
