@@ -36,7 +36,7 @@ void OpenCommandLine(HWND dialog) {
     if (count >= 2) {
         Win32DialogPort port(dialog);
         OpenNamedFile(StateOf(dialog)->session, port, ShiftJisPath(arguments[1]).data());
-        UpdateEditItems(dialog);
+        UpdateMenuItems(dialog);
     }
     LocalFree(arguments);
 }
@@ -54,7 +54,7 @@ static void OpenDroppedFiles(HWND dialog, HDROP drop) {
     }
     Win32DialogPort port(dialog);
     OpenDroppedFile(StateOf(dialog)->session, port, narrow.data());
-    UpdateEditItems(dialog);
+    UpdateMenuItems(dialog);
 }
 
 bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message) {
@@ -67,12 +67,14 @@ bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message) 
     return TranslateAcceleratorW(dialog, keys, message) != 0;
 }
 
-void UpdateEditItems(HWND dialog) {
+void UpdateMenuItems(HWND dialog) {
     const Session& session = StateOf(dialog)->session;
     HMENU menu = GetMenu(dialog);
     EnableMenuItem(menu, IDM_UNDO, MF_BYCOMMAND | (session.canUndo ? MF_ENABLED : MF_GRAYED));
-    const UINT loaded = session.loadedLogPath[0] ? MF_ENABLED : MF_GRAYED;
-    for (int id : EMPHASIS_COMMANDS) EnableMenuItem(menu, id, MF_BYCOMMAND | loaded);
+    const UINT loaded = session.loadedLogPath[0] != '\0' ? MF_ENABLED : MF_GRAYED;
+    for (int id : EMPHASIS_COMMANDS) EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | loaded);
+    for (int id : {IDM_SELECT_STARTER, IDM_SELECT_POPULAR, IDM_SELECT_KEYWORD, IDM_SELECT_REPLIES})
+        EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | loaded);
 }
 
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,5 +19,5 @@ bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPara
 bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message);
 
 // The undo item is greyed while there is nothing to undo, the emphasis items
-// until a thread log is loaded.
-void UpdateEditItems(HWND dialog);
+// and the items of the menu "選択" while no thread log is loaded.
+void UpdateMenuItems(HWND dialog);

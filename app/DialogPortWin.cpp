@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/KeywordDialogWin.h"
 #include "platform/TextWin.h"
 #include "settings/FileChoosersWin.h"
 #include "ui/ControlsWin.h"
@@ -148,3 +149,5 @@ bool Win32DialogPort::OpenWithShell(const char* path) {
 bool Win32DialogPort::ChooseFile(Chooser kind, char* path, size_t size) {
     return RunFileChooser(dialog_, kind, path, size);
 }
+
+bool Win32DialogPort::AskKeyword(std::string& keyword) { return AskKeywordWin(dialog_, keyword); }

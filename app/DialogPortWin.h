@@ -23,6 +23,7 @@ public:
     std::vector<int> SelectedRows(int id) override;
     void RepaintList(int id) override;
     bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) override;
+    bool AskKeyword(std::string& keyword) override;
     bool ChooseFile(Chooser kind, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;
 

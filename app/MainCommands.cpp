@@ -5,8 +5,10 @@
 #include "html/ConvertCommand.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "select/Answers.h"
 #include "select/CheckFile.h"
 #include "select/EmphasisCommands.h"
+#include "select/KeywordSelect.h"
 #include "select/MarkUndo.h"
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
@@ -15,6 +17,7 @@
 #include "settings/ProgramIni.h"
 #include "threadlog/LoadCommand.h"
 #include "ui/KeptMarks.h"
+#include "ui/MarkCounts.h"
 #include "ui/TargetLists.h"
 
 namespace {
@@ -36,9 +39,12 @@ void RunWithoutSession(Session&, DialogPort& dialog) {
     command(dialog);
 }
 
-// "ファイル読み込み": the thread log, then the marks of its last conversion offered.
+// "ファイル読み込み": the thread log, the main list's column "被参照" once the
+// rows are there, then the marks of its last conversion offered.
 void LoadThreadLogAndMarks(Session& session, DialogPort& dialog) {
-    if (LoadThreadLog(session, dialog)) OfferLastCheckFile(session, dialog);
+    if (!LoadThreadLog(session, dialog)) return;
+    ShowAnswerCounts(session, dialog);
+    OfferLastCheckFile(session, dialog);
 }
 
 struct Command {
@@ -57,6 +63,10 @@ const Command COMMANDS[] = {
     {IDC_SAME_ID, Run<SelectSameId>, Undo::Record},
     {IDC_REFERENCED, Run<ExtractReferencedResponses>, Undo::Record},
     {IDC_CLEAR_RANGE, Run<ClearChecksInRange>, Undo::Record},
+    {IDM_SELECT_STARTER, Run<SelectThreadStarter>, Undo::Record},
+    {IDM_SELECT_POPULAR, Run<SelectPopular>, Undo::Record},
+    {IDM_SELECT_KEYWORD, Run<SelectByKeyword>, Undo::Record},
+    {IDM_SELECT_REPLIES, Run<SelectReplies>, Undo::Record},
     {IDM_UNDO, Run<UndoMarks>, Undo::Keep},
 };
 
@@ -89,6 +99,7 @@ bool RunCommand(Session& session, DialogPort& dialog, int id) {
         if (command.undo == Undo::Record) step.emplace(session);
         command.handler(session, dialog);
         if (command.undo == Undo::Forget) session.canUndo = false;
+        ShowMarkCounts(session, dialog);
         return true;
     }
     return false;
@@ -107,6 +118,9 @@ void OpenDroppedFile(Session& session, DialogPort& dialog, const char* path) {
         LoadNamedThreadLog(session, dialog, path);
         return;
     }
-    MarkCommandStep step(session);
-    LoadCheckFileFrom(session, dialog, path);
+    {
+        MarkCommandStep step(session);
+        LoadCheckFileFrom(session, dialog, path);
+    }
+    ShowMarkCounts(session, dialog);
 }

@@ -14,6 +14,7 @@
 #include "app/MainCommands.h"
 #include "posts/Emphasis.h"
 #include "ui/KeptMarks.h"
+#include "ui/MarkCounts.h"
 #include "ui/TargetLists.h"
 #include "ui/PostPreviewWin.h"
 
@@ -33,12 +34,16 @@ const struct {
 };
 
 // A row's check box changed: by a click or Space, or by a command showing a
-// mark the table holds already. Either way the table takes what the row shows.
-void TakeCheckBoxChange(Session& session, const NMLISTVIEW& change) {
+// mark the table holds already. Either way the table takes what the row shows;
+// a change by hand is counted at once (commands count once they end).
+void TakeCheckBoxChange(HWND dialog, Session& session, const NMLISTVIEW& change) {
     if (!(change.uChanged & LVIF_STATE) || change.iItem < 0) return;
     const UINT image = change.uNewState & LVIS_STATEIMAGEMASK;
     if (image == (change.uOldState & LVIS_STATEIMAGEMASK) || image == 0) return;
-    TakeRowTick(session.posts, static_cast<int>(change.hdr.idFrom), change.iItem, image == INDEXTOSTATEIMAGEMASK(2));
+    if (TakeRowTick(session.posts, static_cast<int>(change.hdr.idFrom), change.iItem, image == INDEXTOSTATEIMAGEMASK(2))) {
+        Win32DialogPort port(dialog);
+        ShowMarkCounts(session, port);
+    }
 }
 
 COLORREF ColourOf(int colour) {
@@ -83,7 +88,7 @@ bool HandleListNotification(HWND dialog, MainDialogState& state, NMHDR& header) 
     if (header.idFrom != IDC_MAIN_LIST && header.idFrom != IDC_SUB_LIST) return false;
     Session& session = state.session;
     if (header.code == LVN_ITEMCHANGED) {
-        TakeCheckBoxChange(session, reinterpret_cast<const NMLISTVIEW&>(header));
+        TakeCheckBoxChange(dialog, session, reinterpret_cast<const NMLISTVIEW&>(header));
         return false;  // the list's own handling goes on
     }
     if (header.code == NM_SETFOCUS) {
@@ -160,7 +165,7 @@ INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
             }
             Win32DialogPort port(dialog);
             const bool ran = RunCommand(session, port, id);
-            UpdateEditItems(dialog);
+            UpdateMenuItems(dialog);
             return ran ? TRUE : FALSE;
         }
         case WM_NOTIFY:

@@ -10,9 +10,10 @@
 
 // The lists grow in width and share the extra height, the main list taking
 // the upper half; the column of buttons keeps its distance to the right
-// edge, the status line and "終了" theirs to the bottom. Smaller than its
-// template (a screen too small for it), the window takes the height from the
-// sub list alone: the main list stays as tall as the column of buttons beside it.
+// edge, the status line, its counts and "終了" theirs to the bottom. Smaller
+// than its template (a screen too small for it), the window takes the height
+// from the sub list alone: the main list stays as tall as the column of
+// buttons beside it.
 const Follow MAIN_LAYOUT[] = {
     {IDC_LOG_PATH, 0, 1, Height::None, Height::None},
     {IDC_CHOOSE_LOG, 1, 1, Height::None, Height::None},
@@ -31,6 +32,7 @@ const Follow MAIN_LAYOUT[] = {
     {IDC_SUB_LABEL, 0, 0, Height::UpperHalf, Height::UpperHalf},
     {IDC_SUB_LIST, 0, 1, Height::UpperHalf, Height::All},
     {IDC_STATUS, 0, 1, Height::All, Height::All},
+    {IDC_MARK_COUNTS, 1, 1, Height::All, Height::All},
     {IDC_EXIT, 1, 1, Height::All, Height::All},
 };
 const int MAIN_LAYOUT_SIZE = sizeof MAIN_LAYOUT / sizeof MAIN_LAYOUT[0];

@@ -74,7 +74,7 @@ void SetUpLayout(HWND dialog, LayoutState& layout, const char* iniPath) {
     GetClientRect(dialog, &client);
     layout.smallest = {r.right - r.left - client.right + layout.templateClient.cx,
                        r.bottom - r.top - client.bottom + layout.templateClient.cy};
-    static_assert(sizeof layout.initialBoxes / sizeof layout.initialBoxes[0] >= 18, "room for every control that follows");
+    static_assert(sizeof layout.initialBoxes / sizeof layout.initialBoxes[0] >= 19, "room for every control that follows");
     for (int i = 0; i < MAIN_LAYOUT_SIZE; ++i) {
         GetWindowRect(GetDlgItem(dialog, MAIN_LAYOUT[i].id), &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);

@@ -7,6 +7,7 @@
 #define IDI_HARVO 103
 #define IDD_SETTINGS 104
 #define IDD_POST_PREVIEW 105
+#define IDD_KEYWORD 106
 
 // Static labels that no code addresses.
 #ifndef IDC_STATIC
@@ -33,6 +34,8 @@
 // Labels that move when the window grows
 #define IDC_SUB_LABEL 1071
 #define IDC_RANGE_TILDE 1072
+// The ticked rows of both lists, at the right of the status line
+#define IDC_MARK_COUNTS 1074
 
 // Settings dialog IDD_SETTINGS ("ｷｬﾝｾﾙ" is IDCANCEL)
 #define IDC_SET_BODY_MODE 1014
@@ -58,6 +61,9 @@
 #define IDC_SET_LINKS 1059
 #define IDC_SET_NO_MAIL_LINKS 1060
 
+// Keyword question IDD_KEYWORD (OK is IDOK, "キャンセル" IDCANCEL)
+#define IDC_KEYWORD_TEXT 1080
+
 // Post preview IDD_POST_PREVIEW (its one button "閉じる" is IDOK)
 #define IDC_PREVIEW_TEXT 1026
 
@@ -79,6 +85,11 @@
 #define IDM_BOLD 40120
 #define IDM_AA 40125
 #define IDM_PLAIN 40130
+// Menu "選択": marking commands of the main list
+#define IDM_SELECT_STARTER 40201
+#define IDM_SELECT_POPULAR 40202
+#define IDM_SELECT_KEYWORD 40203
+#define IDM_SELECT_REPLIES 40204
 
 // Keys of the main dialog: Ctrl+Z for IDM_UNDO
 #define IDR_MAIN_KEYS 1070

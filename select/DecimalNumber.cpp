@@ -7,7 +7,7 @@ bool IsBlank(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace
 
-bool ParseDecimal(const char* text, int32_t& value) {
+bool ParseDecimal(const char* text, int32_t& value, const char** end) {
     const unsigned char* p = reinterpret_cast<const unsigned char*>(text);
     while (IsBlank(*p)) ++p;
     const bool negative = *p == '-';
@@ -19,5 +19,6 @@ bool ParseDecimal(const char* text, int32_t& value) {
         if (magnitude > limit) return false;
     }
     value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    if (end) *end = reinterpret_cast<const char*>(p);
     return true;
 }

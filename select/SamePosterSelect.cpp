@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "resources/resource.h"
+#include "select/MainListMarks.h"
 #include "select/SelectTexts.h"
 #include "ui/TargetLists.h"
 
@@ -36,4 +37,14 @@ bool SelectSameTrip(Session& session, DialogPort& dialog) {
 
 bool SelectSameId(Session& session, DialogPort& dialog) {
     return SelectSamePoster(session, dialog, &PostRecord::id, STATUS_SAME_ID_DONE);
+}
+
+bool SelectThreadStarter(Session& session, DialogPort& dialog) {
+    const char* starter = session.posts[0].id;
+    if (starter[0] == '\0') {
+        dialog.SetText(IDC_STATUS, STATUS_STARTER_NO_ID);
+        return false;
+    }
+    return MarkMainPosts(session, dialog, STATUS_STARTER_DONE,
+                         [&](int i) { return strcmp(session.posts[i].id, starter) == 0; });
 }

@@ -9,3 +9,7 @@
 // False when the main target list is missing.
 bool SelectSameTrip(Session& session, DialogPort& dialog);
 bool SelectSameId(Session& session, DialogPort& dialog);
+
+// "スレ主の書き込み": marks in the main list every post whose ID equals, byte
+// for byte, the non-empty ID of post 1. Without that ID it says so and marks nothing.
+bool SelectThreadStarter(Session& session, DialogPort& dialog);

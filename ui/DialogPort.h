@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 class DialogPort {
@@ -43,6 +44,10 @@ public:
     enum class Icon { None, Warning };
     enum class Default { No, Yes };
     virtual bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) = 0;
+
+    // The keyword question "キーワード選択", modal, owned by the dialog: true
+    // with the text typed, in UTF-8, for OK; false for キャンセル.
+    virtual bool AskKeyword(std::string& keyword) = 0;
 
     // The system's file chooser owned by the dialog, starting with no name,
     // for the kind of file given: an open chooser for a thread log or a check

@@ -17,11 +17,13 @@ struct Column {
     int width;
 };
 
-const Column MAIN_COLUMNS[] = {{"No", 50}, {"名前", 250}, {"トリップ", 100}, {"ID", 100}, {"日付", 200}};
+const Column MAIN_COLUMNS[] = {{"No", 50},  {"名前", 250}, {"トリップ", 100},
+                               {"ID", 100}, {"日付", 200}, {"被参照", 50}};
 const Column SUB_COLUMNS[] = {{"No", 50}, {"名前（＆トリップ）", 250}, {"メール", 50}, {"ID", 100}, {"本文", 500}};
 
-void AddColumns(DialogPort& dialog, int id, const Column (&columns)[5]) {
-    for (int k = 0; k < 5; ++k) dialog.InsertListColumn(id, k, columns[k].header, columns[k].width);
+template <int N>
+void AddColumns(DialogPort& dialog, int id, const Column (&columns)[N]) {
+    for (int k = 0; k < N; ++k) dialog.InsertListColumn(id, k, columns[k].header, columns[k].width);
 }
 
 using CellText = void (*)(const PostRecord&, int, char*, size_t);
@@ -94,9 +96,12 @@ void ShowEmphasis(DialogPort& dialog) {
     dialog.RepaintList(IDC_SUB_LIST);
 }
 
-void TakeRowTick(PostTable& posts, int list, int row, bool ticked) {
-    if (row < 0 || row >= MAX_POSTS || (list != IDC_MAIN_LIST && list != IDC_SUB_LIST)) return;
-    MarkOf(posts[row], list) = ticked;
+bool TakeRowTick(PostTable& posts, int list, int row, bool ticked) {
+    if (row < 0 || row >= MAX_POSTS || (list != IDC_MAIN_LIST && list != IDC_SUB_LIST)) return false;
+    int32_t& mark = MarkOf(posts[row], list);
+    const bool changed = (mark != 0) != ticked;
+    mark = ticked;
+    return changed;
 }
 
 void MainListCell(const PostRecord& r, int column, char* out, size_t size) {

@@ -10,14 +10,17 @@
 #include "posts/PostTable.h"
 #include "ui/DialogPort.h"
 
+const int MAIN_ANSWERS_COLUMN = 5;  // "被参照": how many other posts answer the post
+
 // Check boxes and columns for both lists.
 void SetUpTargetLists(DialogPort& dialog);
 void ShowAsCheckList(DialogPort& dialog, int id);
 void AddMainListColumns(DialogPort& dialog, int id);
 void AddSubListColumns(DialogPort& dialog, int id);
 
-// Refills a list with a row for each of records 0 to 999, none ticked. False
-// when the list is missing.
+// Refills a list with a row for each of records 0 to 999, none ticked, and
+// columns 0 to 4 filled (the main list's column 5, MAIN_ANSWERS_COLUMN, is
+// the selection commands' to fill). False when the list is missing.
 bool FillMainList(DialogPort& dialog, const PostTable& posts);
 bool FillSubList(DialogPort& dialog, const PostTable& posts);
 
@@ -35,7 +38,8 @@ void ShowEmphasis(DialogPort& dialog);
 
 // A row's check box ticked or cleared in the list itself (a click, Space):
 // the table takes the mark. Rows outside 0 to 999 and other lists are ignored.
-void TakeRowTick(PostTable& posts, int list, int row, bool ticked);
+// True when the table's mark changed (a command shows marks the table holds already).
+bool TakeRowTick(PostTable& posts, int list, int row, bool ticked);
 
 // The text of column 1 to 4 of a record's row, cut as the list shows it (at most 1023 bytes).
 void MainListCell(const PostRecord& record, int column, char* out, size_t size);

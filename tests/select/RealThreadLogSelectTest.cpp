@@ -146,4 +146,16 @@ TEST_F(RealThreadLogSelectTest, SelectionsMatchCountsOfTheFiles) {
     EXPECT_GT(referenced, 100u) << referenced;
 }
 
+// Post 458 answers "&gt;&gt;450-453": its first number, or by ANCHOR_RANGES=1 the range.
+TEST_F(RealThreadLogSelectTest, RangeAnchorOfARealLog) {
+    REQUIRE_REAL_THREAD_LOGS();
+    for (const bool ranges : {false, true}) {
+        WriteProgramIni(ranges ? "[OPTION]\r\nANCHOR_RANGES=1\r\n" : "");
+        Load(RealThreadLogFolder() + "twoB_1264432017.dat");
+        Tick(IDC_MAIN_LIST, {458});
+        ExtractReferencedResponses(session_, dialog_);
+        EXPECT_EQ(Ticked(IDC_SUB_LIST), ranges ? (Posts{450, 451, 452, 453}) : (Posts{450}));
+    }
+}
+
 }  // namespace

@@ -1,22 +1,34 @@
 #include "select/ReferencedResponses.h"
 
+#include <optional>
+
 #include "tests/support/ProgramFixture.h"
 
 namespace {
 
 class ReferencedResponsesTest : public ProgramTest {};
 
+// Each body with the first number of an anchor only, then with ANCHOR_RANGES=1
+// (ranged, when it differs: ranges of at most 20 steps, lists, 1 to 1000 only).
 TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
     const struct {
         const char* body;
         Posts expected;
+        std::optional<Posts> ranged = std::nullopt;
     } cases[] = {
         {"&gt;&gt;3", {3}},
         {"前&gt;&gt;1 と &gt;&gt;1000 と&gt;&gt;2", {1, 2, 1000}},
         {"&gt;&gt; 7", {7}},                     // white space before the number is skipped
         {"&gt;&gt;\t\r\v\f 8", {8}},
         {"&gt;&gt;+5 &gt;&gt;0004", {4, 5}},
-        {"&gt;&gt;12-15 &gt;&gt;20,21", {12, 20}},   // only the first number counts
+        {"&gt;&gt;12-15 &gt;&gt;20,21", {12, 20}, Posts{12, 13, 14, 15, 20, 21}},
+        {"&gt;&gt;5-5 &gt;&gt;9-8 &gt;&gt;30-51 &gt;&gt;60-80", {5, 9, 30, 60},
+         Posts{5, 9, 30, 60, 61, 62, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80}},
+        {"&gt;&gt;1,3-4,6,x &gt;&gt;7-8,10-11-13 &gt;&gt;2,,5 &gt;&gt;2- 5 &gt;&gt;2, 5", {1, 2, 7},
+         Posts{1, 2, 3, 4, 6, 7, 8, 10, 11}},
+        {"&gt;&gt;999-1003 &gt;&gt;0-2 &gt;&gt;1001,5 &gt;&gt;abc,9 &gt;&gt;-,9 &gt;&gt; 3-4 &gt;&gt;+6,7", {3, 6, 999},
+         Posts{1, 2, 3, 4, 5, 6, 7, 999, 1000}},
+        {"&gt;&gt;4294967297,2 &gt;&gt;8-4294967297 &gt;&gt;20,4294967297,21", {8, 20}},
         {"&gt;&gt;&gt;&gt;9", {9}},                 // the search resumes behind the first two signs
         {"&gt;&gt;&gt;12", {}},                     // ...where "&gt;&gt;" no longer occurs
         {"&gt;&gt;0 &gt;&gt;-3 &gt;&gt;1001 &gt;&gt;abc &gt;&gt;- 5 &gt;&gt;+-5 &gt;&gt;", {}},
@@ -26,19 +38,22 @@ TEST_F(ReferencedResponsesTest, AnchorsOfAMarkedBody) {
         {"&gt;&gt;4294967297 &gt;&gt;-4294967295 &gt;&gt;2147483648 &gt;&gt;99999999999999999999", {}},
         {"&gt;&gt;1 &gt;&gt;1 &gt;&gt;001", {1}},
     };
+    for (const bool ranges : {false, true})
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.body);
+        SCOPED_TRACE(std::string(c.body) + (ranges ? " ranges" : ""));
         ClearPostTable(postTable);
         Set(postTable[1].body, c.body);
         Fill();
         Tick(IDC_MAIN_LIST, {2});
+        WriteProgramIni(ranges ? "[OPTION]\r\nANCHOR_RANGES=1\r\n" : "[OPTION]\r\nANCHOR_RANGES=2\r\n");
+        const Posts& expected = ranges && c.ranged ? *c.ranged : c.expected;
 
         EXPECT_EQ(ExtractReferencedResponses(session_, dialog_), 1);
-        EXPECT_EQ(Ticked(IDC_SUB_LIST), c.expected);
+        EXPECT_EQ(Ticked(IDC_SUB_LIST), expected);
         Posts flagged;
         for (int i = 0; i < MAX_POSTS; ++i)
             if (postTable[i].subCheck) flagged.push_back(i + 1);
-        EXPECT_EQ(flagged, c.expected);
+        EXPECT_EQ(flagged, expected);
         EXPECT_EQ(postTable[1].mainCheck, 1);
         EXPECT_EQ(Ticked(IDC_MAIN_LIST), (Posts{2})) << "the main list is not changed";
         EXPECT_EQ(dialog_.texts[IDC_STATUS], "参照レス抽出完了");

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,13 +53,15 @@ public:
     void DeleteAllRows(int id) override { lists[id].rows.clear(); }
     void InsertRow(int id, int row, const char* text) override {
         auto& rows = lists[id].rows;
-        Row r;
-        r.cells.assign(5, "");
+        Row r;  // a cell per column, five for a list without columns
+        r.cells.assign(lists[id].columns.empty() ? 5 : lists[id].columns.size(), "");
         r.cells[0] = text;
         rows.insert(rows.begin() + row, r);
     }
     void SetCell(int id, int row, int column, const char* text) override {
-        lists[id].rows.at(static_cast<size_t>(row)).cells.at(static_cast<size_t>(column)) = text;
+        auto& cells = lists[id].rows.at(static_cast<size_t>(row)).cells;
+        if (static_cast<size_t>(column) >= cells.size()) cells.resize(static_cast<size_t>(column) + 1);
+        cells[static_cast<size_t>(column)] = text;
     }
     void ShowRowTicked(int id, int row, bool ticked) override {
         auto& rows = lists[id].rows;
@@ -82,6 +85,12 @@ public:
         const bool yes = answers.front();
         answers.erase(answers.begin());
         return yes;
+    }
+
+    // The keyword question answers keyword (UTF-8), or キャンセル without one.
+    bool AskKeyword(std::string& typed) override {
+        if (keyword) typed = *keyword;
+        return keyword.has_value();
     }
 
     // The next chooser yields chosenPath; an empty one ends it without a file,
@@ -113,6 +122,7 @@ public:
     };
     std::vector<Question> questions;
     std::vector<bool> answers;
+    std::optional<std::string> keyword;
     std::vector<Chooser> choosers;  // the kinds of file asked for, in order
     std::vector<std::string> proposedNames;  // the name each chooser started with
     std::string chosenPath;

@@ -49,7 +49,8 @@ TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
         {IDC_REFERENCED, L"Button", L"参照レス抽出", {436, 130, 48, 25}},
         {IDC_CONVERT, L"Button", L"変換", {436, 167, 48, 36}},
         {IDC_SUB_LIST, L"SysListView32", L"", {7, 220, 477, 157}},
-        {IDC_STATUS, L"Static", L"", {7, 384, 406, 14}},
+        {IDC_STATUS, L"Static", L"", {7, 384, 300, 14}},
+        {IDC_MARK_COUNTS, L"Static", L"", {310, 384, 110, 14}},
         {IDC_EXIT, L"Button", L"終了", {426, 382, 58, 16}},
     };
     for (const auto& c : controls) {
@@ -62,7 +63,7 @@ TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
         EXPECT_EQ(Text(c.id), c.caption);
         const LONG style = GetWindowLongW(control, GWL_STYLE);
         EXPECT_TRUE(style & WS_VISIBLE);
-        EXPECT_EQ((style & WS_TABSTOP) != 0, c.id != IDC_STATUS);
+        EXPECT_EQ((style & WS_TABSTOP) != 0, c.id != IDC_STATUS && c.id != IDC_MARK_COUNTS);
         if (wcscmp(c.className, L"Button") == 0) {
             EXPECT_EQ(style & 0xF, BS_PUSHBUTTON) << "no default button";
         }
@@ -92,17 +93,22 @@ TEST_F(MainDialogTest, ControlsAreWhereTheTemplatePutsThem) {
     EXPECT_TRUE(style & WS_SYSMENU);
 }
 
-TEST_F(MainDialogTest, MenuCarriesItsFourItems) {
+TEST_F(MainDialogTest, MenuCarriesItsItems) {
     HMENU menu = GetMenu(dialog_);
     ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 3);
+    ASSERT_EQ(GetMenuItemCount(menu), 4);
     wchar_t text[64];
-    GetMenuStringW(menu, 0, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"編集(&E)");
-    GetMenuStringW(menu, 1, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"ツール(&T)");
-    GetMenuStringW(menu, 2, text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, L"ヘルプ(&H)");
+    const wchar_t* popups[] = {L"編集(&E)", L"選択(&S)", L"ツール(&T)", L"ヘルプ(&H)"};
+    const wchar_t* selections[] = {L"スレ主の書き込み(&O)", L"人気レス(&P)", L"キーワード(&K)...", L"返信しているレス(&R)"};
+    ASSERT_EQ(GetMenuItemCount(GetSubMenu(menu, 1)), 4);
+    for (UINT i = 0; i < 4; ++i) {
+        GetMenuStringW(menu, i, text, 64, MF_BYPOSITION);
+        EXPECT_STREQ(text, popups[i]);
+        GetMenuStringW(menu, IDM_SELECT_STARTER + i, text, 64, MF_BYCOMMAND);
+        EXPECT_STREQ(text, selections[i]);
+        EXPECT_EQ(GetMenuItemID(GetSubMenu(menu, 1), static_cast<int>(i)), IDM_SELECT_STARTER + i);
+        EXPECT_TRUE(GetMenuState(menu, IDM_SELECT_STARTER + i, MF_BYCOMMAND) & MF_GRAYED) << "before a load";
+    }
     GetMenuStringW(menu, IDM_UNDO, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"元に戻す(&U)\tCtrl+Z");
     EXPECT_TRUE(GetMenuState(menu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED) << "nothing to undo yet";
@@ -121,10 +127,10 @@ TEST_F(MainDialogTest, ListsHaveChecksGridLinesAndColumns) {
         const LRESULT style = SendDlgItemMessageW(dialog_, list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
         EXPECT_EQ(style & (LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES), LVS_EX_GRIDLINES | LVS_EX_CHECKBOXES);
         HWND header = reinterpret_cast<HWND>(SendDlgItemMessageW(dialog_, list, LVM_GETHEADER, 0, 0));
-        EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 5);
+        EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), list == IDC_MAIN_LIST ? 6 : 5);
     }
     const struct { int list; int column; const wchar_t* header; int width; } columns[] = {
-        {IDC_MAIN_LIST, 1, L"名前", 250}, {IDC_MAIN_LIST, 4, L"日付", 200},
+        {IDC_MAIN_LIST, 1, L"名前", 250}, {IDC_MAIN_LIST, 4, L"日付", 200}, {IDC_MAIN_LIST, 5, L"被参照", 50},
         {IDC_SUB_LIST, 1, L"名前（＆トリップ）", 250}, {IDC_SUB_LIST, 4, L"本文", 500},
     };
     for (const auto& c : columns) {
@@ -201,13 +207,14 @@ TEST_F(MainDialogTest, OtherIdsAreLeftToTheSystem) {
 TEST_F(MainDialogTest, SizedWindowLaysOutAndIsKept) {
     const int moves[][5] = {{IDC_LOG_PATH, 0, 0, 200, 0},    {IDC_SAME_TRIP, 200, 0, 200, 0},
                             {IDC_MAIN_LIST, 0, 0, 200, 50},  {IDC_SUB_LIST, 0, 50, 200, 100},
-                            {IDC_STATUS, 0, 100, 200, 100},  {IDC_EXIT, 200, 100, 200, 100}};
-    RECT before[6], window;
-    for (int i = 0; i < 6; ++i) GetWindowRect(GetDlgItem(dialog_, moves[i][0]), &before[i]);
+                            {IDC_STATUS, 0, 100, 200, 100},  {IDC_EXIT, 200, 100, 200, 100},
+                            {IDC_MARK_COUNTS, 200, 100, 200, 100}};
+    RECT before[7], window;
+    for (int i = 0; i < 7; ++i) GetWindowRect(GetDlgItem(dialog_, moves[i][0]), &before[i]);
     GetWindowRect(dialog_, &window);
     SetWindowPos(dialog_, nullptr, 0, 0, window.right - window.left + 200, window.bottom - window.top + 100,
                  SWP_NOMOVE | SWP_NOZORDER);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         RECT r;
         GetWindowRect(GetDlgItem(dialog_, moves[i][0]), &r);
         EXPECT_EQ(std::vector<LONG>({r.left - before[i].left, r.top - before[i].top, r.right - before[i].right, r.bottom - before[i].bottom}),

@@ -147,6 +147,24 @@ TEST_F(SelectionTest, BadRangeIsShownWithoutAQuestion) {
     }
 }
 
+// The menu "選択" after a load: the keyword dialog, and the counts after ticks by hand.
+TEST_F(SelectionTest, KeywordDialogAndCounts) {
+    EXPECT_FALSE(GetMenuState(GetMenu(dialog_.hwnd()), IDM_SELECT_KEYWORD, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(Text(IDC_MARK_COUNTS), L"メイン 0件 / サブ 0件");
+    Tick(IDC_MAIN_LIST, {2});
+    Tick(IDC_SUB_LIST, {1, 2});
+    EXPECT_EQ(Text(IDC_MARK_COUNTS), L"メイン 1件 / サブ 2件");
+    for (const int button : {IDCANCEL, IDOK}) {
+        ASSERT_TRUE(RunWhileModal(dialog_.hwnd(), IDM_SELECT_KEYWORD, [&](HWND window) {
+            SetDlgItemTextW(window, IDC_KEYWORD_TEXT, L"三　 ");
+            Click(window, button);
+        }));
+        EXPECT_EQ(Ticked(IDC_MAIN_LIST), button == IDOK ? (Posts{2, 3}) : (Posts{2}));
+        EXPECT_EQ(Text(IDC_STATUS), button == IDOK ? L"キーワード選択完了（1件）" : L"");
+    }
+    EXPECT_EQ(Text(IDC_MARK_COUNTS), L"メイン 2件 / サブ 2件");
+}
+
 // Each marking command, the last by a dropped check file, then 元に戻す: both
 // lists exactly as before; a second one changes nothing, and the item greys.
 TEST_F(SelectionTest, UndoPutsBackBothListsAfterEachCommand) {
