@@ -56,15 +56,18 @@ static void OpenDroppedFiles(HWND dialog, HDROP drop) {
     UpdateUndoItem(dialog);
 }
 
-bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message) {
+bool TranslateMainKey(HWND dialog, HACCEL keys, MSG* message) {
     wchar_t className[16] = L"";
     if (HWND focus = GetFocus()) GetClassNameW(focus, className, 16);
-    if (lstrcmpiW(className, L"Edit") == 0) return false;
+    const bool undoKey = message->message == WM_KEYDOWN && message->wParam == 'Z';
+    if (undoKey && lstrcmpiW(className, L"Edit") == 0) return false;
     return TranslateAcceleratorW(dialog, keys, message) != 0;
 }
 
 void UpdateUndoItem(HWND dialog) {
-    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (StateOf(dialog)->session.canUndo ? MF_ENABLED : MF_GRAYED));
+    const Session& session = StateOf(dialog)->session;
+    EnableMenuItem(GetMenu(dialog), IDM_UNDO, MF_BYCOMMAND | (session.canUndo ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(GetMenu(dialog), IDM_COPY_PAGE, MF_BYCOMMAND | (session.loadedLogPath[0] ? MF_ENABLED : MF_GRAYED));
 }
 
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

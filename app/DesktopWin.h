@@ -13,9 +13,11 @@ void OpenCommandLine(HWND dialog);
 // for a message handled in full (WM_DESTROY is left to the procedure).
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Ctrl+Z as the undo command, except in an edit box, where it undoes typing.
-// True when the message was the key and has been handled.
-bool TranslateUndoKey(HWND dialog, HACCEL keys, MSG* message);
+// The keys of the main dialog: Ctrl+Z as the undo command, except in an edit
+// box, where it undoes typing; Ctrl+Shift+C as the copy command, anywhere.
+// True when the message was such a key and has been handled.
+bool TranslateMainKey(HWND dialog, HACCEL keys, MSG* message);
 
-// The undo item is greyed while there is nothing to undo.
+// The undo item is greyed while there is nothing to undo, the copy item
+// before a thread log is loaded.
 void UpdateUndoItem(HWND dialog);

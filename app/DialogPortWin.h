@@ -23,6 +23,7 @@ public:
     bool AskYesNo(const char* text, const char* caption, Icon icon, Default button) override;
     bool ChooseFile(Chooser kind, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;
+    bool CopyText(const char* utf8) override;
 
 private:
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);

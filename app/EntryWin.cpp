@@ -28,7 +28,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     HACCEL keys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAIN_KEYS));
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (TranslateUndoKey(dialog, keys, &message) || IsDialogMessageW(dialog, &message)) continue;
+        if (TranslateMainKey(dialog, keys, &message) || IsDialogMessageW(dialog, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

@@ -70,12 +70,6 @@ std::string OverwriteQuestion(const std::vector<std::string>& files) {
     return question;
 }
 
-bool AnyPostGoesOut(const PostTable& posts) {
-    for (int i = 0; i < MAX_POSTS; ++i)
-        if (GoesOut(posts[i])) return true;
-    return false;
-}
-
 // The page's path from the output box, as a chosen one would be: a relative
 // name lies in the loaded thread log's folder, and a name without an
 // extension gains ".html". Empty: beside the thread log, named after it.
@@ -93,8 +87,14 @@ bool OutputPathOf(const char* typed, const char* loadedLogPath, char* out, size_
     return true;
 }
 
-bool WritePageOfMode(Session& session, const char* outputPath) {
-    const PageOptions options = ReadPageOptions(session.iniPath);
+}  // namespace
+
+bool WritePageOfMode(Session& session, const char* outputPath, std::string* inMemory) {
+    PageOptions options = ReadPageOptions(session.iniPath);
+    if (inMemory) {
+        options.form.inMemory = inMemory;
+        options.form.charset = CHARSET_UNDECLARED;
+    }
     PostTable& posts = session.posts;
     switch (options.kind) {
         case KIND_STYLE_SHEET:
@@ -107,8 +107,6 @@ bool WritePageOfMode(Session& session, const char* outputPath) {
     }
 }
 
-}  // namespace
-
 bool ConvertToHtml(Session& session, DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
     // Before a load there is nothing to convert, whichever name the box holds.
@@ -119,7 +117,7 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     }
     // Nothing to publish: the check file and the page of an earlier
     // conversion stay as they are, never replaced by empty ones.
-    if (!AnyPostGoesOut(session.posts)) {
+    if (PostsGoingOut(session.posts) == 0) {
         dialog.SetText(IDC_STATUS, STATUS_NOTHING_MARKED);
         return false;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "posts/Session.h"
 #include "ui/DialogPort.h"
 
@@ -9,3 +11,8 @@
 // file; then saves the check file and, when "REDAT" is 1, the reduced thread
 // log beside the page, and keeps the marks. True when the page was written.
 bool ConvertToHtml(Session& session, DialogPort& dialog);
+
+// Writes the page of the program INI's output mode and form for the marks of
+// the session at outputPath; or, given inMemory, its Shift_JIS bytes there
+// (no character set declared: only the head differs) and no file. True when written.
+bool WritePageOfMode(Session& session, const char* outputPath, std::string* inMemory = nullptr);

@@ -66,8 +66,9 @@
 #define IDM_VERSION 40002
 #define IDM_LOAD_CHECK_FILE 40003
 #define IDM_UNDO 40004
+#define IDM_COPY_PAGE 40140
 
-// Keys of the main dialog: Ctrl+Z for IDM_UNDO
+// Keys of the main dialog: Ctrl+Z for IDM_UNDO, Ctrl+Shift+C for IDM_COPY_PAGE
 #define IDR_MAIN_KEYS 1070
 
 #endif
