@@ -9,7 +9,6 @@
 #include "posts/Cp932.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
-#include "ui/SourceNames.h"
 
 namespace {
 
@@ -37,7 +36,7 @@ bool CopyPageHtml(Session& session, DialogPort& dialog) {
     std::string text;
     AppendCp932AsUtf8(page.data() + start, end - start, true, text);
     if (!dialog.CopyText(text.c_str())) {
-        Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_CLIPBOARD, SOURCE_HARVO, __LINE__);
+        ScrivEx(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_CLIPBOARD, STATUS_NOT_COPIED);
         dialog.SetText(IDC_STATUS, STATUS_NOT_COPIED);
         return false;
     }

@@ -14,7 +14,8 @@
 
 const char CRLF[] = "\r\n";  // every line break of a page
 
-// What every mode's page takes from the settings besides its own.
+// What every mode's page takes from the settings besides its own, and where
+// the page goes: its file, or memory for the copy command.
 struct PageForm {
     int charset = CHARSET_UNDECLARED;  // "CHARSET"
     bool localLinks = false;           // "LOCAL_LINKS" is 1

@@ -1,9 +1,10 @@
 """Opens each page of pages.txt in headless Chromium and reads the document it
-builds (--dump-dom): every post that went out is there, its number, name and
-date alone in its dt and its body's text alone in its dd, as read here from
-the thread log; a declared character set shows the title as written; every
-link inside the page has its target; every picture's address is an <img> in
-its link; every anchor holds its number only.    python3 check-pages.py FOLDER"""
+builds (--dump-dom): one list in the body; every post that went out is there,
+its number, name and date alone in its dt and its body's text alone in its
+dd, as read here from the thread log; a declared character set shows the
+title as written; every link inside the page has its target; every picture's
+address is an <img> in its link; every anchor holds its number only.
+    python3 check-pages.py FOLDER"""
 import html, html.parser, os, re, subprocess, sys
 
 URL = r"[A-Za-z0-9\-._~:/?#\[\]@!$&'()*+,;=%]"
@@ -68,6 +69,8 @@ def check(page, log, charset, links, numbers):
     dts, dds = dom.all("dt"), dom.all("dd")
     if len(dts) != len(numbers) or len(dds) != len(numbers):
         faults.append("%d dt and %d dd for %d posts" % (len(dts), len(dds), len(numbers)))
+    if [e["in"] for e in dom.all("dl")] != [["html", "body"]] or any(e["in"][-1:] != ["dl"] for e in dts + dds):
+        faults.append("not one dl in the body holding every dt and dd: an element left open")
     pictures = [e["attrs"]["src"] for e in dom.all("img") if e["in"][-1:] == ["a"]]
     for n, dt, dd in zip(numbers, dts, dds):
         name, _, date, body = lines[n - 1].split("<>")[:4]
