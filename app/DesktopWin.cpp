@@ -61,9 +61,10 @@ bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message) 
     wchar_t className[16] = L"";
     HWND focus = GetFocus();
     if (focus) GetClassNameW(focus, className, 16);
-    if (lstrcmpiW(className, L"Edit") == 0) return false;
-    const int id = GetParent(focus) == dialog ? GetDlgCtrlID(focus) : 0;
+    const int id = focus && GetParent(focus) == dialog ? GetDlgCtrlID(focus) : 0;
     if ((id == IDC_MAIN_LIST || id == IDC_SUB_LIST) && TranslateAcceleratorW(dialog, listKeys, message)) return true;
+    const bool undoKey = message->message == WM_KEYDOWN && message->wParam == 'Z';
+    if (undoKey && lstrcmpiW(className, L"Edit") == 0) return false;  // there it undoes typing
     return TranslateAcceleratorW(dialog, keys, message) != 0;
 }
 
@@ -73,7 +74,7 @@ void UpdateMenuItems(HWND dialog) {
     EnableMenuItem(menu, IDM_UNDO, MF_BYCOMMAND | (session.canUndo ? MF_ENABLED : MF_GRAYED));
     const UINT loaded = session.loadedLogPath[0] != '\0' ? MF_ENABLED : MF_GRAYED;
     for (int id : EMPHASIS_COMMANDS) EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | loaded);
-    for (int id : {IDM_SELECT_STARTER, IDM_SELECT_POPULAR, IDM_SELECT_KEYWORD, IDM_SELECT_REPLIES})
+    for (int id : {IDM_SELECT_STARTER, IDM_SELECT_POPULAR, IDM_SELECT_KEYWORD, IDM_SELECT_REPLIES, IDM_COPY_PAGE})
         EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | loaded);
 }
 

@@ -13,11 +13,12 @@ void OpenCommandLine(HWND dialog);
 // for a message handled in full (WM_DESTROY is left to the procedure).
 bool HandleDesktopMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Ctrl+Z as the undo command, except in an edit box, where it undoes typing;
-// the keys of listKeys (the emphasis) only while a target list has the focus.
+// The keys of the main dialog: Ctrl+Z as the undo command, except in an edit
+// box, where it undoes typing; Ctrl+Shift+C as the copy command, anywhere; the
+// keys of listKeys (the emphasis) only while a target list has the focus.
 // True when the message was such a key and has been handled.
 bool TranslateMainKeys(HWND dialog, HACCEL keys, HACCEL listKeys, MSG* message);
 
-// The undo item is greyed while there is nothing to undo, the emphasis items
-// and the items of the menu "選択" while no thread log is loaded.
+// The undo item is greyed while there is nothing to undo, the emphasis items,
+// the copy item and the items of the menu "選択" while no thread log is loaded.
 void UpdateMenuItems(HWND dialog);

@@ -151,3 +151,23 @@ bool Win32DialogPort::ChooseFile(Chooser kind, char* path, size_t size) {
 }
 
 bool Win32DialogPort::AskKeyword(std::string& keyword) { return AskKeywordWin(dialog_, keyword); }
+
+// Another program may hold the clipboard for a moment: a few tries.
+bool Win32DialogPort::CopyText(const char* utf8) {
+    bool open = false;
+    for (int attempt = 0; attempt < 5 && !(open = OpenClipboard(dialog_)); ++attempt) Sleep(20);
+    if (!open) return false;
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    HGLOBAL memory = length > 0 ? GlobalAlloc(GMEM_MOVEABLE, sizeof(wchar_t) * static_cast<size_t>(length)) : nullptr;
+    bool copied = false;
+    if (void* wide = memory ? GlobalLock(memory) : nullptr) {
+        MultiByteToWideChar(CP_UTF8, 0, utf8, -1, static_cast<wchar_t*>(wide), length);
+        GlobalUnlock(memory);
+        copied = EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, memory);
+    }
+    const DWORD error = GetLastError();
+    if (!copied && memory) GlobalFree(memory);  // the clipboard owns it once set
+    CloseClipboard();
+    SetLastError(copied ? 0 : error);
+    return copied;
+}

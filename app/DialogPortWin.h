@@ -26,6 +26,7 @@ public:
     bool AskKeyword(std::string& keyword) override;
     bool ChooseFile(Chooser kind, char* path, size_t size) override;
     bool OpenWithShell(const char* path) override;
+    bool CopyText(const char* utf8) override;
 
 private:
     LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam);

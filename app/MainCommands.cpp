@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "html/ConvertCommand.h"
+#include "html/CopyCommand.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
 #include "select/Answers.h"
@@ -58,6 +59,7 @@ const Command COMMANDS[] = {
     {IDC_LOAD, LoadThreadLogAndMarks, Undo::Forget},
     {IDC_CHOOSE_OUTPUT, RunWithoutSession<ChooseOutputFile>, Undo::Keep},
     {IDC_CONVERT, Run<ConvertToHtml>, Undo::Keep},
+    {IDM_COPY_PAGE, Run<CopyPageHtml>, Undo::Keep},
     {IDM_LOAD_CHECK_FILE, Run<LoadCheckFile>, Undo::Record},
     {IDC_SAME_TRIP, Run<SelectSameTrip>, Undo::Record},
     {IDC_SAME_ID, Run<SelectSameId>, Undo::Record},

@@ -19,8 +19,10 @@ bool WriteBodyColourHtml(const PostTable& posts, const char* outputPath, const c
             page << "<font color=green>" << CRLF << "<b>" << post.name << "</b>" << CRLF << "</font>";
         } else {
             page << CRLF;
-            page << R"(<a href="mailto:)" << post.mail << R"(">)" << "<b>" << post.name << "</b>" << "</a>"
-                 << CRLF;
+            PutMailLinkStart(page, form, post.mail);
+            page << "<b>" << post.name << "</b>";
+            PutMailLinkEnd(page, form);
+            page << CRLF;
             if (mailFlag) page << " <font size=-2 color=#8080FF>" << post.mail << "</font>" << CRLF;
         }
         page << " " << post.dateId << "</dt>" << CRLF;

@@ -72,12 +72,6 @@ std::string OverwriteQuestion(const std::vector<std::string>& files) {
     return question;
 }
 
-bool AnyPostGoesOut(const PostTable& posts) {
-    for (int i = 0; i < MAX_POSTS; ++i)
-        if (GoesOut(posts[i])) return true;
-    return false;
-}
-
 // The page's path from the output box, as a chosen one would be: a relative
 // name lies in the loaded thread log's folder, and a name without an
 // extension gains ".html". Empty: beside the thread log, named after it.
@@ -95,6 +89,8 @@ bool OutputPathOf(const char* typed, const char* loadedLogPath, char* out, size_
     return true;
 }
 
+}  // namespace
+
 bool WritePageOfMode(Session& session, const char* outputPath, const PageOptions& options) {
     PostTable& posts = session.posts;
     switch (options.kind) {
@@ -107,6 +103,8 @@ bool WritePageOfMode(Session& session, const char* outputPath, const PageOptions
             return WriteBodyColourHtml(posts, outputPath, options.textColour, options.mailFlag, options.form);
     }
 }
+
+namespace {
 
 // The file name in the folder of path; false when it would not fit.
 bool InFolderOf(const char* path, const char* name, char (&out)[PATH_BUFFER_SIZE]) {
@@ -144,7 +142,7 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     }
     // Nothing to publish: the check file and the page of an earlier
     // conversion stay as they are, never replaced by empty ones.
-    if (!AnyPostGoesOut(session.posts)) {
+    if (PostsGoingOut(session.posts) == 0) {
         dialog.SetText(IDC_STATUS, STATUS_NOTHING_MARKED);
         return false;
     }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "html/AddressLinks.h"
 #include "platform/Platform.h"
 #include "posts/Cp932.h"
 #include "scriv/Scriv.h"
@@ -36,7 +37,9 @@ void HtmlPage::WriteOut(bool last) {
     size_t taken = buffer_.size();
     if (utf8_) taken = AppendCp932AsUtf8(buffer_.data(), buffer_.size(), last, encoded);
     const std::string& bytes = utf8_ ? encoded : buffer_;
-    if (!writeFailed_ && !file_->Write(bytes.data(), bytes.size())) {
+    if (memory_)
+        memory_->append(bytes);
+    else if (!writeFailed_ && !file_->Write(bytes.data(), bytes.size())) {
         writeFailed_ = true;
         writeError_ = plat::GetLastErrorCode();
     }
@@ -47,13 +50,19 @@ bool HtmlPage::Save() {
     // A write, close or move error is a failure too: a page cut short must
     // never be reported as written, nor take the place of the page there.
     WriteOut(true);
-    if (!writeFailed_ && file_->Commit()) return true;
+    if (memory_ || (!writeFailed_ && file_->Commit())) return true;
     ScrivEx(SCRIV_ERROR, writeFailed_ ? writeError_ : plat::GetLastErrorCode(), LOG_FWRITE, LOG_WRITE_FAILED);
     return false;
 }
 
 bool GoesOut(const PostRecord& record) {
     return (record.mainCheck != 0 || record.subCheck != 0) && HoldsPost(record);
+}
+
+int PostsGoingOut(const PostTable& posts) {
+    int n = 0;
+    for (int i = 0; i < MAX_POSTS; ++i) n += GoesOut(posts[i]) ? 1 : 0;
+    return n;
 }
 
 void PutHead(HtmlPage& page, const PageHead& head, int charset) {
@@ -102,6 +111,16 @@ int ReplyNumber(std::string_view text) {
 // '<' and '>' are never trail bytes of Shift_JIS: a byte search for the
 // elements cannot start inside a character.
 void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char* anchorPrefix) {
+    std::string linked;
+    const auto putText = [&](std::string_view text) {
+        if (!form.links) {
+            page << text;
+            return;
+        }
+        linked.clear();
+        AppendWithAddressLinks(text, linked);
+        page << linked;
+    };
     const char* rest = body;  // what is not put yet
     for (const char* at = form.localLinks ? strchr(body, '<') : nullptr; at;) {
         const char* text = StartsWithNoCase(at, "<a ") || StartsWithNoCase(at, "<a>") ? strchr(at, '>') : nullptr;
@@ -113,7 +132,7 @@ void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char*
             at = strchr(at + 1, '<');
             continue;
         }
-        page << std::string_view(rest, at - rest);
+        putText(std::string_view(rest, at - rest));
         if (n > 0 && GoesOut(page.posts()[n - 1]))
             page << R"(<a href="#)" << anchorPrefix << n << R"(">)" << shown << "</a>";
         else
@@ -121,5 +140,13 @@ void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char*
         rest = close + strlen("</a>");
         at = strchr(rest, '<');
     }
-    page << rest;
+    putText(rest);
+}
+
+void PutMailLinkStart(HtmlPage& page, const PageForm& form, const char* mail) {
+    if (form.mailLinks) page << R"(<a href="mailto:)" << mail << R"(">)";
+}
+
+void PutMailLinkEnd(HtmlPage& page, const PageForm& form) {
+    if (form.mailLinks) page << "</a>";
 }

@@ -17,11 +17,15 @@
 const char CRLF[] = "\r\n";  // every line break of a page
 const char STYLE_SHEET_NAME[] = "Harvo.css";  // the style sheet pages link, beside them
 
-// What every mode's page takes from the settings besides its own.
+// What every mode's page takes from the settings besides its own, and where
+// the page goes: its file, or memory for the copy command.
 struct PageForm {
     int charset = CHARSET_UNDECLARED;  // "CHARSET"
     bool localLinks = false;           // "LOCAL_LINKS" is 1
     bool replyOrder = false;           // "ORDER" is 1: replies follow what they answer
+    bool links = false;                // "LINKS" is 1: addresses in bodies become links
+    bool mailLinks = true;             // "MAIL_LINKS" is not 0: names link to their mail
+    std::string* inMemory = nullptr;   // when set, the page goes here and to no file
 };
 
 // A page being written: to a temporary file beside its path, in chunks, and
@@ -36,6 +40,8 @@ public:
 
     // Creates the temporary file; false, with the writers' failure record, when it cannot.
     bool Open(const char* path);
+    // Writes the page into out instead of a file.
+    void OpenInMemory(std::string& out) { memory_ = &out; }
 
     HtmlPage& operator<<(std::string_view text) {
         buffer_ += text;
@@ -57,6 +63,7 @@ private:
     const PostTable& posts_;
     const bool utf8_;
     std::optional<plat::ReplacingFile> file_;
+    std::string* memory_ = nullptr;
     std::string buffer_;
     bool writeFailed_ = false;
     uint32_t writeError_ = 0;  // the last-error value of the failed write
@@ -72,6 +79,8 @@ struct PageHead {
 
 // A record goes out when it is marked in either list and holds a post.
 bool GoesOut(const PostRecord& record);
+// How many records go out.
+int PostsGoingOut(const PostTable& posts);
 
 // The head declares the character set for CHARSET_SHIFT_JIS and CHARSET_UTF8.
 void PutHead(HtmlPage& page, const PageHead& head, int charset);
@@ -80,14 +89,23 @@ void PutFoot(HtmlPage& page);
 // A post's body; with local links, its reply links point at the posts' anchors
 // in this page (anchorPrefix followed by the post number), or are plain text
 // where that post does not go out.
+// With links, each web address in it becomes a link (html/AddressLinks.h).
 void PutBody(HtmlPage& page, const char* body, const PageForm& form, const char* anchorPrefix);
+
+// Around a name or mail written as a link to the post's mail address: the
+// link's start and end, or nothing when the page links no mail.
+void PutMailLinkStart(HtmlPage& page, const PageForm& form, const char* mail);
+void PutMailLinkEnd(HtmlPage& page, const PageForm& form);
 
 // The shared course of every writer: the head, then putPost(page, record, post
 // number) for each record that goes out, in the form's order, then the foot, saved.
 template <class PutPost>
 bool WritePage(const PostTable& posts, const char* path, const PageHead& head, const PageForm& form, PutPost putPost) {
     HtmlPage page(posts, form.charset == CHARSET_UTF8);
-    if (!page.Open(path)) return false;
+    if (form.inMemory)
+        page.OpenInMemory(*form.inMemory);
+    else if (!page.Open(path))
+        return false;
     PutHead(page, head, form.charset);
     for (int i : PageOrder(posts, form.replyOrder)) putPost(page, posts[i], i + 1);
     PutFoot(page);

@@ -18,8 +18,13 @@ bool WriteNameColourHtml(const PostTable& posts, const char* outputPath, const c
             page << "<font color=" << colour << ">" << "<b>" << post.name << "</b>" << "</font>";
         else  // a green name keeps a space inside its bold element
             page << "<font color=green>" << "<b>" << post.name << " " << "</b>" << "</font>";
-        if (mailFlag && post.mail[0] != '\0')
-            page << " " << "[" << R"(<a href="mailto:)" << post.mail << R"(">)" << post.mail << "</a>" << "]";
+        if (mailFlag && post.mail[0] != '\0') {
+            page << " " << "[";
+            PutMailLinkStart(page, form, post.mail);
+            page << post.mail;
+            PutMailLinkEnd(page, form);
+            page << "]";
+        }
         page << " " << post.dateId << "</dt>" << CRLF;
         page << "<dd>";
         PutEmphasisedBody(page, post, form, "R", EmphasisMarkup::Font);

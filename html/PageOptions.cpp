@@ -36,5 +36,7 @@ PageOptions ReadPageOptions(const char* iniPath) {
     options.form.charset = ReadIniInt(iniPath, SETTING_CHARSET);
     options.form.localLinks = ReadIniInt(iniPath, SETTING_LOCAL_LINKS) == 1;
     options.form.replyOrder = ReadIniInt(iniPath, SETTING_ORDER) == 1;
+    options.form.links = ReadIniInt(iniPath, SETTING_LINKS) == 1;
+    options.form.mailLinks = ReadIniInt(iniPath, SETTING_MAIL_LINKS) != 0;
     return options;
 }

@@ -17,7 +17,7 @@ struct PageOptions {
     char nameColour[INI_TEXT_SIZE];   // "NAME" of [COLOR], logged when set
     int mailFlag;                     // "MAIL_OUTPUT": non-zero shows mail fields
     StyleSheetOptions styleSheet;     // read only for the style-sheet mode
-    PageForm form;                    // "CHARSET", "LOCAL_LINKS" and "ORDER", for every mode
+    PageForm form;                    // "CHARSET", "LOCAL_LINKS", "ORDER", "LINKS" and "MAIL_LINKS", for every mode
 };
 
 // From the program INI at iniPath.

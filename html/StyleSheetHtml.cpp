@@ -52,8 +52,10 @@ bool WriteStyleSheetHtml(const PostTable& posts, const char* outputPath, const S
             page << CRLF << "<b>" << post.name << "</b>";
             if (inner) page << "</span>" << CRLF;
         } else {
-            page << R"(<a href="mailto:)" << post.mail << R"(">)" << "<b>" << post.name << "</b>" << "</a>"
-                 << CRLF;
+            PutMailLinkStart(page, form, post.mail);
+            page << "<b>" << post.name << "</b>";
+            PutMailLinkEnd(page, form);
+            page << CRLF;
         }
         if (mailShown) {
             page << " ";

@@ -90,8 +90,9 @@
 #define IDM_SELECT_POPULAR 40202
 #define IDM_SELECT_KEYWORD 40203
 #define IDM_SELECT_REPLIES 40204
+#define IDM_COPY_PAGE 40140
 
-// Keys of the main dialog: Ctrl+Z for IDM_UNDO
+// Keys of the main dialog: Ctrl+Z for IDM_UNDO, Ctrl+Shift+C for IDM_COPY_PAGE
 #define IDR_MAIN_KEYS 1070
 // Keys of the target lists: Ctrl+0 to Ctrl+5 and Ctrl+B for the emphasis
 #define IDR_LIST_KEYS 1073

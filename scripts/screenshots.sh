@@ -9,10 +9,6 @@
 set -e
 cd "$(dirname "$0")/.."
 sh scripts/setup.sh
-command -v chromium >/dev/null || {
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends chromium >/dev/null
-}
 cmake --preset windows >/dev/null
 cmake --build --preset windows --target Harvo harvo_driver >/dev/null
 

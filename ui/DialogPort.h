@@ -61,4 +61,9 @@ public:
     // Opens the file with the program the user has chosen for it (the shell's
     // "open"); false, with the last-error value set, when that failed.
     virtual bool OpenWithShell(const char* path) = 0;
+
+    // Puts text (UTF-8, unlike the other texts) on the system's clipboard as
+    // Unicode text in place of what it held; false, with the last-error value
+    // set, when the clipboard could not be taken.
+    virtual bool CopyText(const char* utf8) = 0;
 };

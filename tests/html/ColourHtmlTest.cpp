@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <regex>
 
 #include "html/HtmlWriters.h"
 #include "posts/Cp932.h"
@@ -259,6 +260,25 @@ TEST_F(ColourHtmlTest, LocalLinks) {
     }
     ASSERT_EQ(WriteNameColourHtml(postTable, PagePath().c_str(), "", 0, {0, true}), 1);
     EXPECT_NE(Page().find(R"(<dd>表<a href="#R3">&gt;&gt;3</a>ソ)"), std::string::npos);
+}
+
+// Without mail links a page is the same less each mail link's tags; with
+// links, an address beside a reply link made local is a picture.
+TEST_F(ColourHtmlTest, MailLinksOffAndAddressLinks) {
+    SetPost(3, {"Anon", "sage", "2005/01/01 ID:abc", "abc", R"(<a href="x">&gt;&gt;3</a> ttp://a/b.png)"}, 1, 0);
+    for (const Writer& w : WRITERS) {
+        ASSERT_EQ(w.write(session_, PagePath().c_str(), {}), 1);
+        const std::string unlinked = std::regex_replace(Page(), std::regex(R"(<a href="mailto:sage">(.*?)</a>)"), "$1");
+        PageForm form;
+        form.mailLinks = false;
+        ASSERT_EQ(w.write(session_, PagePath().c_str(), form), 1);
+        EXPECT_EQ(Page(), unlinked) << w.name;
+        EXPECT_EQ(Page().find("mailto"), std::string::npos) << w.name;
+        form = {};
+        form.localLinks = form.links = true;
+        ASSERT_EQ(w.write(session_, PagePath().c_str(), form), 1);
+        EXPECT_NE(Page().find(R"(3">&gt;&gt;3</a> <a href="http://a/b.png"><img src="http://a/b.png")"), std::string::npos) << w.name;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "html/ConvertCommand.h"
+#include "html/CopyCommand.h"
 #include "tests/html/HtmlFixture.h"
 #include "tests/support/ProgramFixture.h"
 
@@ -55,6 +56,35 @@ TEST_F(ConvertTest, NamedOutputIsUsedUnchanged) {
     EXPECT_TRUE(PathExists(At("page.chk")));
     EXPECT_FALSE(PathExists(At("page.htm.html")));
     EXPECT_FALSE(PathExists(At("page_RE.dat"))) << "REDAT is 0 by default";
+}
+
+// The copy holds the lines <dl> to </dl> of the page the button writes, as
+// UTF-8 decodes them, and writes no file; without a post going out, or a
+// clipboard, the status says so.
+TEST_F(ConvertTest, CopyTakesThePagesPostsToTheClipboard) {
+    LoadMarked();
+    Tick(IDC_SUB_LIST, {3});
+    for (const char* ini : {"[EXCHANGE]\r\nCHARSET=2\r\n", "[EXCHANGE]\r\nCHARSET=2\r\nKIND=99\r\n[OPTION]\r\nLINKS=1\r\n"}) {
+        WriteProgramIni(ini);
+        const std::set<std::string> before = FolderNames(dir_.path());
+        ASSERT_TRUE(CopyPageHtml(session_, dialog_));
+        EXPECT_EQ(FolderNames(dir_.path()), before);
+        EXPECT_EQ(Status(), "クリップボードにコピーしました（2件）");
+        dialog_.answers = {true};  // the page of the round before is replaced
+        ASSERT_EQ(Convert(), 1);
+        const std::string page = ReadBytes(At("page.html"));
+        const size_t start = page.find("<dl>\r\n"), end = page.rfind("</dl>\r\n") + 7;
+        EXPECT_EQ(dialog_.copied.back(), page.substr(start, end - start)) << ini;
+    }
+    dialog_.clipboardError = 5;
+    EXPECT_FALSE(CopyPageHtml(session_, dialog_));
+    EXPECT_EQ(Status(), "クリップボードにコピーできませんでした");
+    EXPECT_TRUE(Logged("ERROR|ERROR:クリップボード|クリップボードにコピーできませんでした|" + Code(5)));
+    Tick(IDC_MAIN_LIST, {1}, false);
+    Tick(IDC_SUB_LIST, {3}, false);
+    EXPECT_FALSE(CopyPageHtml(session_, dialog_));
+    EXPECT_EQ(Status(), "コピーするレスがありません");
+    EXPECT_EQ(dialog_.copied.size(), 2u);
 }
 
 // An existing page: "No" writes nothing and leaves the marks; "Yes" replaces the page.

@@ -113,6 +113,13 @@ public:
         return shellError == 0;
     }
 
+    // Records the text; fails with clipboardError when it is not 0.
+    bool CopyText(const char* utf8) override {
+        plat::SetLastErrorCode(clipboardError);
+        if (clipboardError == 0) copied.push_back(utf8);
+        return clipboardError == 0;
+    }
+
     std::map<int, std::string> texts;
     std::map<int, List> lists;
     struct Question {
@@ -129,6 +136,8 @@ public:
     uint32_t chooserError = 0;
     std::vector<std::string> opened;  // by the shell
     uint32_t shellError = 0;
+    std::vector<std::string> copied;  // to the clipboard, in order
+    uint32_t clipboardError = 0;
 
 private:
     std::set<int> removed_;

@@ -220,6 +220,8 @@ TEST_F(HarvoWithThreadLog, EmphasisByKeysAndContextMenu) {
     for (DWORD waited = 0; !FindWindowW(L"#32768", nullptr) && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);
     ASSERT_NE(FindWindowW(L"#32768", nullptr), nullptr) << "no context menu";
     for (WORD key : {VK_DOWN, VK_DOWN, VK_RETURN}) Keys({key});  // 色なし, 赤
+    SetFocusTo(IDC_MAIN_LIST);
+    Keys({VK_SPACE});  // row 0 ticked: a post for the page
 
     PostMessageW(dialog_, WM_COMMAND, MAKEWPARAM(IDC_CONVERT, BN_CLICKED), 0);
     for (DWORD waited = 0; Text(IDC_STATUS) != L"変換完了" && waited < WAIT_LIMIT_MS; waited += 100) Sleep(100);

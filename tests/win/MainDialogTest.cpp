@@ -114,6 +114,14 @@ TEST_F(MainDialogTest, MenuCarriesItsItems) {
     EXPECT_TRUE(GetMenuState(menu, IDM_UNDO, MF_BYCOMMAND) & MF_GRAYED) << "nothing to undo yet";
     for (int id : {IDM_COLOUR_NONE, IDM_COLOUR_PURPLE, IDM_SIZE_LARGER, IDM_AA, IDM_PLAIN})
         EXPECT_TRUE(GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) << id << ": greyed before a load";
+    GetMenuStringW(menu, IDM_COPY_PAGE, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"ページのHTMLをコピー(&C)\tCtrl+Shift+C");
+    EXPECT_TRUE(GetMenuState(menu, IDM_COPY_PAGE, MF_BYCOMMAND) & MF_GRAYED) << "nothing loaded yet";
+    ACCEL keys[4];
+    ASSERT_EQ(CopyAcceleratorTableW(LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAIN_KEYS)), keys, 4), 2);
+    EXPECT_EQ(keys[1].fVirt, FVIRTKEY | FCONTROL | FSHIFT);
+    EXPECT_EQ(keys[1].key, 'C');
+    EXPECT_EQ(keys[1].cmd, IDM_COPY_PAGE);
     GetMenuStringW(menu, IDM_SETTINGS, text, 64, MF_BYCOMMAND);
     EXPECT_STREQ(text, L"設定(&S)");
     GetMenuStringW(menu, IDM_LOAD_CHECK_FILE, text, 64, MF_BYCOMMAND);

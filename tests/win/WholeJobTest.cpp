@@ -8,11 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "app/MainDialogWin.h"
 #include "platform/TextWin.h"
+#include "posts/Cp932.h"
 #include "resources/resource.h"
 #include "settings/ProgramIni.h"
 #include "tests/html/HtmlFixture.h"
@@ -142,6 +144,18 @@ TEST_F(WholeJobTest, ChooseLoadTickConvertAndRestore) {
     EXPECT_EQ(html.find("<a name=\"2\">"), std::string::npos);
     EXPECT_EQ(ReadBytes(dir_.File("まとめ.chk")), CheckFileBytes({1, 3, 5}, {4, 36}, Title()));
     EXPECT_EQ(ReadBytes(dir_.File("まとめ_RE.dat")), ReducedLogBytes(lines_, {3, 4, 5, 36}));
+
+    // 編集 → ページのHTMLをコピー: the page's lines <dl> to </dl> decoded, on the clipboard.
+    Command(IDM_COPY_PAGE);
+    EXPECT_EQ(Text(IDC_STATUS), L"クリップボードにコピーしました（5件）");
+    std::string posts;
+    const size_t start = html.find("<dl>\r\n"), end = html.size() - FOOT.size() + strlen("</dl>\r\n");
+    AppendCp932AsUtf8(html.data() + start, end - start, true, posts);
+    ASSERT_TRUE(OpenClipboard(dialog_));
+    HANDLE copied = GetClipboardData(CF_UNICODETEXT);
+    EXPECT_EQ(std::wstring(copied ? static_cast<const wchar_t*>(GlobalLock(copied)) : L""), Utf8ToWide(posts));
+    if (copied) GlobalUnlock(copied);
+    CloseClipboard();
 
     // Menu IDM_LOAD_CHECK_FILE puts back the marks of both lists from the check file chosen.
     UntickAll();
