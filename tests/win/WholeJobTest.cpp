@@ -165,7 +165,8 @@ TEST_F(WholeJobTest, OverwriteQuestionNoKeepsYesReplaces) {
     const MessageBoxSeen q = ConvertAnswering(IDNO);
     EXPECT_EQ(q.owner, dialog_);
     EXPECT_EQ(q.caption, L"上書き確認");
-    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか\n" + ToWide(page.c_str()));
+    EXPECT_EQ(q.text, L"ファイルを上書きしてもよろしいでしょうか\n" + ToWide(page.c_str()) + L"\n" +
+                          ToWide(dir_.File("page.chk").c_str()));
     EXPECT_EQ(q.buttons, (std::vector<int>{IDYES, IDNO}));
     EXPECT_EQ(q.defaultButton, IDNO);
     EXPECT_FALSE(q.icon);
