@@ -71,6 +71,12 @@ printf '%s' '3\|10\|&gt;&gt;5 &gt;&gt;12-15 &gt;&gt; 7&gt;&gt;1001 &gt;&gt;21474
 printf '%s' ' +12\|-0\|&gt;&gt;0' | seed Numbers range
 printf '%s' 'fopen()\|x.html\|Harvo.cpp\|' | seed Scriv record
 printf 'A\202\240\203\134\000\r\n\201' >> "$out/corpus/Scriv/seed-record"
+printf '%s' 'a <br> b<BR>c<br />&#65;&#x3042;&nbsp;&amp;\|<a href="x">&gt;&gt;3</a>\' | seed PostText markup
+printf '\225\134\201\225<font color=red>\203\134</font> 1 < 2 &#0; &#xD800;' >> "$out/corpus/PostText/seed-markup"
+{ printf '\203'; head -c 8 samples/sample.dat; printf '\201\225\240\375\200\201'; } | seed PageEncoding cut
+printf '\357\273\277ID:\343\201\202 \360\237\215\236 \302\251 \357\277\275\n' | seed Utf8Log utf8
+printf '\202\240\202\242\203\134\n' | seed Utf8Log sjis
+printf '\377\177%s' '<a href="../test/read.cgi/b/1/3" target="_blank">&gt;&gt;3</a> <A HREF="x">&gt;&gt;02-5</A> <a>&gt;&gt;1000</a> <a href="x">&gt;&gt;17</a>' | seed LocalLinks links
 
 status=0
 for t in $targets; do
@@ -81,6 +87,10 @@ for t in $targets; do
         # each line costs a run about 15 µs of checks.
         ThreadLog) maxlen="-max_len=16384" extra="$real samples" ;;
         Numbers) maxlen="-max_len=8192" extra="$real samples" ;;
+        # Thread logs as bytes to read: a body is at most 4 KB, and a character
+        # cut off by a chunk's end needs no more than 1 KB around it.
+        PostText|LocalLinks) maxlen="-max_len=4096" extra="$real samples" ;;
+        PageEncoding|Utf8Log) maxlen="-max_len=1024" extra="$real samples" ;;
     esac
     if [ "$mode" = merge ]; then
         rm -rf "$out/corpus/$t.merged" && mkdir "$out/corpus/$t.merged"

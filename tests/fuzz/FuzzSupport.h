@@ -10,6 +10,7 @@
 #include <cstring>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -206,4 +207,26 @@ inline void SetProgramIni(const std::string& bytes) {
     char* iniPath = FuzzSession().iniPath;
     if (!iniPath[0]) snprintf(iniPath, sizeof FuzzSession().iniPath, "harvo.ini");
     memfs::Put(iniPath, bytes);
+}
+
+// The characters of UTF-8 text appended to chars; false when the text is no
+// UTF-8 (a stray or missing continuation byte, a longer form than needed, a
+// surrogate, past U+10FFFF). Written apart from the tool's own reading.
+inline bool DecodeUtf8Text(std::string_view text, std::vector<uint32_t>& chars) {
+    for (size_t i = 0; i < text.size();) {
+        const auto first = static_cast<unsigned char>(text[i]);
+        const size_t length = first < 0x80 ? 1 : (first >> 5) == 6 ? 2 : (first >> 4) == 14 ? 3 : (first >> 3) == 30 ? 4 : 0;
+        if (length == 0 || text.size() - i < length) return false;
+        uint32_t c = length == 1 ? first : first & (0x7F >> length);
+        for (size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) return false;
+            c = c << 6 | (next & 0x3F);
+        }
+        const uint32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (c < least[length] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        chars.push_back(c);
+        i += length;
+    }
+    return true;
 }
