@@ -2,7 +2,7 @@
 # Installs what the build and the tests need on a Debian 12 machine (as root),
 # skipping what is already there.
 set -e
-packages="cmake g++ make googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick zip clang libclang-rt-14-dev chromium"
+packages="cmake g++ make googletest libgtest-dev libbenchmark-dev g++-mingw-w64-x86-64 wine wine64 xvfb xauth locales fonts-ipafont-gothic imagemagick zip clang libclang-rt-14-dev chromium python3"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
