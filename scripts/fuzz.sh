@@ -69,6 +69,7 @@ printf '\003C:\\\203\134\\a.b.dat' | seed Paths sjis
 { printf '\012'; line 254 | tr -d '\n'; printf '.log'; } | seed Paths long
 printf '%s' '3\|10\|&gt;&gt;5 &gt;&gt;12-15 &gt;&gt; 7&gt;&gt;1001 &gt;&gt;2147483648 &gt;&gt;&gt;&gt;2' | seed Numbers anchors
 printf '%s' ' +12\|-0\|&gt;&gt;0' | seed Numbers range
+printf '%s' '1\|2\|&gt;&gt;3-23,30-51,7-6 &gt;&gt; +4-5-6,8 &gt;&gt;9,12-10' | seed Numbers ranges
 printf '%s' 'fopen()\|x.html\|Harvo.cpp\|' | seed Scriv record
 printf 'A\202\240\203\134\000\r\n\201' >> "$out/corpus/Scriv/seed-record"
 printf '%s' 'a <br> b<BR>c<br />&#65;&#x3042;&nbsp;&amp;\|<a href="x">&gt;&gt;3</a>\' | seed PostText markup
