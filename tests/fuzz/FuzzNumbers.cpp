@@ -106,8 +106,9 @@ std::vector<int> ReadAnchors(const std::string& body, bool ranges) {
 }
 
 // The tool's anchors of post i's body (read with the filler behind it) by a
-// rule: each in 1 to MAX_POSTS, and the same as the reading above.
-void CheckAnchors(int i, const std::string& body, bool ranges) {
+// rule: each in 1 to MAX_POSTS, and the same as the reading above, which
+// flags the posts named.
+void CheckAnchors(int i, const std::string& body, bool ranges, Flags* named = nullptr) {
     std::vector<int> visited;
     ForEachAnchor(
         Post(i).body,
@@ -117,11 +118,8 @@ void CheckAnchors(int i, const std::string& body, bool ranges) {
         },
         ranges ? AnchorRule::RangesAndLists : AnchorRule::FirstNumber);
     FUZZ_CHECK(visited == ReadAnchors(body, ranges));
-}
-
-// Flags the posts a body refers to by the rule.
-void FlagReferenced(const std::string& body, bool ranges, Flags& named) {
-    for (const int n : ReadAnchors(body, ranges)) named[n - 1] = true;
+    if (named)
+        for (const int n : visited) (*named)[n - 1] = true;
 }
 
 // A body followed by filler: anchors with a number, for a read past its end to find.
@@ -196,15 +194,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetAll(dialog, false);
     SetBody(0, body);
     SetBody(1, startText);
-    CheckAnchors(0, body, false);
-    CheckAnchors(0, body, true);
+    static Flags named;
+    named.fill(false);
+    CheckAnchors(0, body, !ranges);
+    CheckAnchors(0, body, ranges, &named);
+    CheckAnchors(1, startText, ranges, &named);
     Tick(dialog, IDC_MAIN_LIST, 0, true);
     Tick(dialog, IDC_MAIN_LIST, 1, true);
     FUZZ_CHECK(ExtractReferencedResponses(FuzzSession(), dialog));
-    static Flags named;
-    named.fill(false);
-    FlagReferenced(body, ranges, named);
-    FlagReferenced(startText, ranges, named);
     CheckReferenced(dialog, named, subcheck);
 
     // Range clear, answered Yes: a good range unticks exactly its rows in
