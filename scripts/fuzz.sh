@@ -60,6 +60,11 @@ printf 'name</b>trip <b><>sage<>2024/01/01 ID:abc BE:123-2<>body &gt;&gt;1<>titl
 for log in $logs; do check_file "$log" | seed CheckFile "$(basename "$log" .dat)"; done
 check_file samples/sample.dat | head -c 2003 | seed CheckFile short
 { head -c 2000 /dev/zero; printf '\001\001\000\000'; head -c 257 /dev/zero | tr '\000' t; } | seed CheckFile long
+# Emphasis: many byte values behind the tag; and, as no block, the title
+# again and more than a block's bytes.
+{ check_file samples/sample.dat; printf HVEM; head -c 1000 samples/sample.dat; } | seed CheckFile emphasis
+{ check_file samples/sample.dat; check_file samples/sample.dat | tail -c +2005; head -c 1004 samples/sample.dat; } |
+    seed CheckFile untagged
 printf '%s' 'TRACE\|PATH\|"C:\logs\trace.log" \|default \|' | seed Profile path
 printf '[TRACE]\r\nPATH=old\r\n  general = 3 \r\n[other]\nk\n\001\000' >> "$out/corpus/Profile/seed-path"
 printf '%s' 'EXCHANGE\|KIND\|99\|\|' | seed Profile new
