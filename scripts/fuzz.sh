@@ -84,7 +84,7 @@ printf '\357\273\277ID:\343\201\202 \360\237\215\236 \302\251 \357\277\275\n' | 
 printf '\202\240\202\242\203\134\n' | seed Utf8Log sjis
 printf '\377\177%s' '<a href="../test/read.cgi/b/1/3" target="_blank">&gt;&gt;3</a> <A HREF="x">&gt;&gt;02-5</A> <a>&gt;&gt;1000</a> <a href="x">&gt;&gt;17</a>' | seed LocalLinks links
 # Behind the body: the posts each answers, then every option on.
-printf '%s\203<b http://c/> \020\062\124\166\230\272\334\376\007\000\377\377' \
+printf '%s\203<a http://c/ \020\062\124\166\230\272\334\376\007\000\377\377' \
     'x ttp://a/p.jpg?q=1 tp://b/x?p.png <a href="x">&gt;&gt;3</a>' | seed LocalLinks options
 
 status=0
