@@ -160,14 +160,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t at = body.find(ROW); at != std::string::npos; at = body.find(ROW, at)) body[at + 2] = 'T';
     for (size_t k = 0; k < std::size(POSTS); ++k) {
         Post(POSTS[k] - 1).mainCheck = k == 0 || (going >> (k - 1) & 1);
-        if (k > 0) snprintf(Post(POSTS[k] - 1).body, sizeof PostRecord::body, "%s%d body", REPLY, int(answered >> 4 * (k - 1) & 15) + 1);
+        if (k > 0)
+            snprintf(Post(POSTS[k] - 1).body, sizeof PostRecord::body, "%s%d body", REPLY,
+                     static_cast<int>(answered >> 4 * (k - 1) & 15) + 1);
     }
     PageForm form;
     form.localLinks = options & 1;
     form.links = options & 2;
 
-    // Without the option the body goes out unchanged; with it, the page
-    // differs in the body alone.
+    // Without the options the body goes out unchanged; with links of either
+    // kind, the page differs in the body alone.
     const std::string place = Write(mode, PLACE, PageForm());
     const size_t at = place.find(PLACE);
     FUZZ_CHECK(at != std::string::npos && place.find(PLACE, at + 1) == std::string::npos);
