@@ -28,6 +28,7 @@ bool StartsWithNoCase(std::string_view text, std::string_view start) {
 // The length of the address at the start of text, 0 when none starts there;
 // missing is what its prefix lacks of "http".
 size_t AddressLength(std::string_view text, std::string_view& missing) {
+    if (text[0] != 'h' && text[0] != 't') return 0;  // as every prefix starts: most bytes are no address
     for (const auto& prefix : PREFIXES) {
         if (text.substr(0, prefix.written.size()) != prefix.written) continue;
         size_t end = prefix.written.size();
@@ -76,7 +77,8 @@ bool IsAsciiWordByte(char c) { return isalnum(static_cast<unsigned char>(c)) != 
 }  // namespace
 
 // A Shift_JIS trail byte may be a letter: the text is walked a character at a
-// time so that no address starts inside one. '<' is never a trail byte.
+// time so that no address starts inside one. '<' is never a trail byte: after
+// a stray lead byte it still opens markup, as the reply links take it.
 void AppendWithAddressLinks(std::string_view body, std::string& out) {
     bool afterWord = false;  // the last character was an ASCII letter or digit
     for (size_t at = 0; at < body.size();) {
@@ -89,7 +91,7 @@ void AppendWithAddressLinks(std::string_view body, std::string& out) {
             taken = length;
             AppendLink(rest.substr(0, length), missing, out);
         } else {
-            if (IsCp932Lead(static_cast<unsigned char>(rest[0])) && rest.size() > 1) taken = 2;
+            if (IsCp932Lead(static_cast<unsigned char>(rest[0])) && rest.size() > 1 && rest[1] != '<') taken = 2;
             out += rest.substr(0, taken);
         }
         afterWord = taken == 1 && IsAsciiWordByte(rest[0]);

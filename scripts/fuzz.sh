@@ -60,6 +60,11 @@ printf 'name</b>trip <b><>sage<>2024/01/01 ID:abc BE:123-2<>body &gt;&gt;1<>titl
 for log in $logs; do check_file "$log" | seed CheckFile "$(basename "$log" .dat)"; done
 check_file samples/sample.dat | head -c 2003 | seed CheckFile short
 { head -c 2000 /dev/zero; printf '\001\001\000\000'; head -c 257 /dev/zero | tr '\000' t; } | seed CheckFile long
+# Emphasis: many byte values behind the tag; and, as no block, the title
+# again and more than a block's bytes.
+{ check_file samples/sample.dat; printf HVEM; head -c 1000 samples/sample.dat; } | seed CheckFile emphasis
+{ check_file samples/sample.dat; check_file samples/sample.dat | tail -c +2005; head -c 1004 samples/sample.dat; } |
+    seed CheckFile untagged
 printf '%s' 'TRACE\|PATH\|"C:\logs\trace.log" \|default \|' | seed Profile path
 printf '[TRACE]\r\nPATH=old\r\n  general = 3 \r\n[other]\nk\n\001\000' >> "$out/corpus/Profile/seed-path"
 printf '%s' 'EXCHANGE\|KIND\|99\|\|' | seed Profile new
@@ -69,6 +74,7 @@ printf '\003C:\\\203\134\\a.b.dat' | seed Paths sjis
 { printf '\012'; line 254 | tr -d '\n'; printf '.log'; } | seed Paths long
 printf '%s' '3\|10\|&gt;&gt;5 &gt;&gt;12-15 &gt;&gt; 7&gt;&gt;1001 &gt;&gt;2147483648 &gt;&gt;&gt;&gt;2' | seed Numbers anchors
 printf '%s' ' +12\|-0\|&gt;&gt;0' | seed Numbers range
+printf '%s' '1\|2\|&gt;&gt;3-23,30-51,7-6 &gt;&gt; +4-5-6,8 &gt;&gt;9,12-10' | seed Numbers ranges
 printf '%s' 'fopen()\|x.html\|Harvo.cpp\|' | seed Scriv record
 printf 'A\202\240\203\134\000\r\n\201' >> "$out/corpus/Scriv/seed-record"
 printf '%s' 'a <br> b<BR>c<br />&#65;&#x3042;&nbsp;&amp;\|<a href="x">&gt;&gt;3</a>\' | seed PostText markup
@@ -77,6 +83,9 @@ printf '\225\134\201\225<font color=red>\203\134</font> 1 < 2 &#0; &#xD800;' >> 
 printf '\357\273\277ID:\343\201\202 \360\237\215\236 \302\251 \357\277\275\n' | seed Utf8Log utf8
 printf '\202\240\202\242\203\134\n' | seed Utf8Log sjis
 printf '\377\177%s' '<a href="../test/read.cgi/b/1/3" target="_blank">&gt;&gt;3</a> <A HREF="x">&gt;&gt;02-5</A> <a>&gt;&gt;1000</a> <a href="x">&gt;&gt;17</a>' | seed LocalLinks links
+# Behind the body: the posts each answers, then every option on.
+printf '%s\203<a http://c/ \020\062\124\166\230\272\334\376\007\000\377\377' \
+    'x ttp://a/p.jpg?q=1 tp://b/x?p.png <a href="x">&gt;&gt;3</a>' | seed LocalLinks options
 
 status=0
 for t in $targets; do

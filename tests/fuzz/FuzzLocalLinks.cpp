@@ -1,5 +1,6 @@
 // A post's body on the page of each output mode, with reply links kept as
-// they are and pointed inside the page ("LOCAL_LINKS").
+// they are and pointed inside the page ("LOCAL_LINKS"), with addresses made
+// links ("LINKS"), and the posts in reply order ("ORDER").
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -9,11 +10,14 @@
 #include <string>
 #include <string_view>
 #include <iterator>
+#include <vector>
 
 #include "html/HtmlWriters.h"
 #include "tests/fuzz/FuzzSupport.h"
 
 namespace {
+
+using View = std::string_view;
 
 const char PAGE_PATH[] = "page.html";
 const char PLACE[] = "\x01";  // a body that stands for the fuzzed one
@@ -21,8 +25,11 @@ const char PLACE[] = "\x01";  // a body that stands for the fuzzed one
 const int POSTS[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 1000};
 const char ADDED[] = "<a href=\"#";  // no body holds it: the target turns their '#' into '%'
 const char REPLY[] = "&gt;&gt;";
-
-using View = std::string_view;
+const char ROW[] = "<dt";  // each post's rows start so; no body holds it: the target turns its 't' into 'T'
+const char FOOT[] = "</dl>\r\n</body>\r\n</html>\r\n";
+const char PICTURE[] = "<img src=\"";
+const char PICTURE_END[] = "\" alt=\"\" style=\"max-width:100%\">";
+const View PICTURE_ENDINGS[] = {".jpg", ".jpeg", ".png", ".gif", ".webp"};
 
 bool StartsNoCase(View text, size_t at, View start) {
     if (text.size() - at < start.size()) return false;
@@ -69,10 +76,53 @@ int Named(View shown) {
 
 bool GoesOutAt(int n) { return n >= 1 && GoesOut(FuzzSession().posts[n - 1]); }
 
+// Whether an added picture's address has a picture's ending before its query or fragment.
+bool PictureAddress(View target) {
+    const View path = target.substr(0, target.find_first_of("?#"));
+    for (const View ending : PICTURE_ENDINGS)
+        if (path.size() > ending.size() && StartsNoCase(path, path.size() - ending.size(), ending)) return true;
+    return false;
+}
+
+// Whether the text of a page's body without links' markup is that of the
+// post's body: the same bytes, but for the pictures added, each in the place
+// of an address written as its target or without its leading "h" or "ht".
+bool SameText(View page, View body) {
+    size_t i = 0, j = 0;
+    while (i < page.size() && j < body.size()) {
+        if (page[i] == '<' && body[j] != '<' && page.compare(i, sizeof PICTURE - 1, PICTURE) == 0) {
+            const size_t from = i + sizeof PICTURE - 1, quote = page.find('"', from);
+            if (quote == View::npos || page.compare(quote, sizeof PICTURE_END - 1, PICTURE_END) != 0) return false;
+            const View target = page.substr(from, quote - from);
+            FUZZ_CHECK(target.substr(0, 4) == "http" && PictureAddress(target));
+            size_t cut = 0;
+            while (cut < 3 && body.compare(j, target.size() - cut, target.substr(cut)) != 0) ++cut;
+            if (cut == 3) return false;
+            i = quote + sizeof PICTURE_END - 1;
+            j += target.size() - cut;
+        } else if (page[i++] != body[j++]) {
+            return false;
+        }
+    }
+    return i == page.size() && j == body.size();
+}
+
+// A page's rows, one string per post, in the order the page lists them.
+std::vector<View> Rows(View page) {
+    std::vector<View> rows;
+    const size_t end = page.size() - (sizeof FOOT - 1);
+    FUZZ_CHECK(page.substr(end) == FOOT);
+    for (size_t at = page.find(ROW); at < end;) {
+        const size_t next = std::min(page.find(ROW, at + 1), end);
+        rows.push_back(page.substr(at, next - at));
+        at = next;
+    }
+    return rows;
+}
+
 // The page the writer of a mode writes with the body of post 1.
-std::string Write(int mode, const char* body, bool localLinks) {
+std::string Write(int mode, const char* body, PageForm form) {
     strcpy(Post(0).body, body);
-    const PageForm form = {CHARSET_UNDECLARED, localLinks};
     const PostTable& posts = FuzzSession().posts;
     memfs::Clear();
     const bool written = mode == 0   ? WriteBodyColourHtml(posts, PAGE_PATH, "red", 1, form)
@@ -102,26 +152,51 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     const unsigned going = input.ConsumeIntegral<uint16_t>();
     const int mode = input.ConsumeIntegralInRange(0, 2);
+    const unsigned options = input.ConsumeIntegral<uint8_t>();
+    const uint64_t answered = input.ConsumeIntegral<uint64_t>();  // by each post but 1: a nibble naming one of 1 to 16
     const char* const prefix = mode == 1 ? "R" : "";  // of the anchors' names
     std::string body = input.ConsumeRemainingBytesAsString().substr(0, sizeof PostRecord::body - 1).c_str();
     std::replace(body.begin(), body.end(), '#', '%');
-    for (size_t k = 0; k < std::size(POSTS); ++k) Post(POSTS[k] - 1).mainCheck = k == 0 || (going >> (k - 1) & 1);
+    for (size_t at = body.find(ROW); at != std::string::npos; at = body.find(ROW, at)) body[at + 2] = 'T';
+    for (size_t k = 0; k < std::size(POSTS); ++k) {
+        Post(POSTS[k] - 1).mainCheck = k == 0 || (going >> (k - 1) & 1);
+        if (k > 0)
+            snprintf(Post(POSTS[k] - 1).body, sizeof PostRecord::body, "%s%d body", REPLY,
+                     static_cast<int>(answered >> 4 * (k - 1) & 15) + 1);
+    }
+    PageForm form;
+    form.localLinks = options & 1;
+    form.links = options & 2;
 
-    // Without the option the body goes out unchanged; with it, the page
-    // differs in the body alone.
-    const std::string place = Write(mode, PLACE, false);
+    // Without the options the body goes out unchanged; with links of either
+    // kind, the page differs in the body alone.
+    const std::string place = Write(mode, PLACE, PageForm());
     const size_t at = place.find(PLACE);
     FUZZ_CHECK(at != std::string::npos && place.find(PLACE, at + 1) == std::string::npos);
     const View before = View(place).substr(0, at), after = View(place).substr(at + 1);
-    FUZZ_CHECK(Write(mode, body.c_str(), false) == std::string(before) + body + std::string(after));
-    const std::string page = Write(mode, body.c_str(), true);
+    FUZZ_CHECK(Write(mode, body.c_str(), PageForm()) == std::string(before) + body + std::string(after));
+    const std::string page = Write(mode, body.c_str(), form);
     FUZZ_CHECK(page.size() >= place.size() - 1 && View(page).substr(0, at) == before &&
                View(page).substr(page.size() - after.size()) == after);
     const View written = View(page).substr(at, page.size() - after.size() - at);
 
-    // Only links' markup changes. Every link added is "<a href="#N">" around
-    // a reply text naming post N, which goes out and has its anchor.
-    FUZZ_CHECK(Unlinked(written) == Unlinked(body));
+    // In reply order, the same rows only reordered: each post's once.
+    if (options & 4) {
+        form.replyOrder = true;
+        const std::string ordered = Write(mode, body.c_str(), form);
+        std::vector<View> rows = Rows(page), orderedRows = Rows(ordered);
+        FUZZ_CHECK(View(ordered).substr(0, ordered.find(ROW)) == View(page).substr(0, page.find(ROW)));
+        FUZZ_CHECK(static_cast<int>(rows.size()) == PostsGoingOut(FuzzSession().posts));
+        std::sort(rows.begin(), rows.end());
+        std::sort(orderedRows.begin(), orderedRows.end());
+        FUZZ_CHECK(rows == orderedRows);
+    }
+
+    // Only links' markup changes, and addresses become pictures.
+    FUZZ_CHECK(SameText(Unlinked(written), Unlinked(body)));
+    if (!form.localLinks) return 0;
+    // Every link added is "<a href="#N">" around a reply text naming post
+    // N, which goes out and has its anchor.
     for (size_t link = written.find(ADDED); link != View::npos; link = written.find(ADDED, link + 1)) {
         const size_t name = link + sizeof ADDED - 1, quote = written.find('"', name), end = written.find("</a>", name);
         FUZZ_CHECK(quote != View::npos && end != View::npos && written.compare(name, strlen(prefix), prefix) == 0);

@@ -1,5 +1,6 @@
 // Numbers in texts: the decimal reading on its own, the "&gt;&gt;" anchors of
-// post bodies (referenced responses) and the two range edits (range clear).
+// post bodies by both rules (and the referenced responses that follow them)
+// and the two range edits (range clear).
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <array>
@@ -8,8 +9,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "resources/resource.h"
+#include "select/Anchors.h"
 #include "select/DecimalNumber.h"
 #include "select/RangeClear.h"
 #include "select/ReferencedResponses.h"
@@ -57,14 +60,66 @@ bool ParseAt(const Filled& f, size_t at, int32_t& value) {
 // One flag per post.
 using Flags = std::array<bool, MAX_POSTS>;
 
-// Flags the posts a body refers to: each opening followed by a number from 1
-// to MAX_POSTS, the search going on right behind the opening.
-void FlagReferenced(const std::string& body, Flags& named) {
+// Digits right at text, read by the C library: false, and end not moved,
+// when there are none or they do not fit.
+bool Digits(const char* text, long long& value, const char*& end) {
+    if (*text < '0' || *text > '9') return false;
+    char* stop = nullptr;
+    errno = 0;
+    value = strtoll(text, &stop, 10);
+    if (errno == ERANGE || value > INT32_MAX) return false;
+    end = stop;
+    return true;
+}
+
+// The posts a body's anchors name in byte order, read here apart from the
+// tool: each opening's first number by the decimal rule, the search going on
+// right behind the opening. With ranges, a first number written with digits
+// reads on as the grammar ("-" M)? ("," N ("-" M)?)*.
+std::vector<int> ReadAnchors(const std::string& body, bool ranges) {
+    std::vector<int> named;
+    const auto name = [&](long long n) {
+        if (n >= 1 && n <= MAX_POSTS) named.push_back(static_cast<int>(n));
+    };
     const Filled filled(body);
     for (size_t at = body.find(ANCHOR); at != std::string::npos; at = body.find(ANCHOR, at + sizeof ANCHOR - 1)) {
-        int32_t n = 0;
-        if (ParseAt(filled, at + sizeof ANCHOR - 1, n) && n >= 1 && n <= MAX_POSTS) named[n - 1] = true;
+        const char* const from = body.c_str() + at + sizeof ANCHOR - 1;
+        int32_t first = 0;
+        if (!ParseAt(filled, from - body.c_str(), first)) continue;
+        name(first);
+        char* stop = nullptr;
+        strtoll(from, &stop, 10);
+        const char* end = stop;
+        if (!ranges || end == from) continue;
+        long long low = first, high = 0;
+        const auto rangeBehind = [&] {
+            if (end[0] == '-' && Digits(end + 1, high, end) && low <= high && high - low <= ANCHOR_RANGE_WIDEST)
+                for (long long k = low + 1; k <= high; ++k) name(k);
+        };
+        rangeBehind();
+        while (end[0] == ',' && Digits(end + 1, low, end)) {
+            name(low);
+            rangeBehind();
+        }
     }
+    return named;
+}
+
+// The tool's anchors of post i's body (read with the filler behind it) by a
+// rule: each in 1 to MAX_POSTS, and the same as the reading above, which
+// flags the posts named.
+void CheckAnchors(int i, const std::string& body, bool ranges, Flags* named = nullptr) {
+    std::vector<int> visited;
+    ForEachAnchor(
+        Post(i).body,
+        [&](int n) {
+            FUZZ_CHECK(n >= 1 && n <= MAX_POSTS);
+            visited.push_back(n);
+        },
+        ranges ? AnchorRule::RangesAndLists : AnchorRule::FirstNumber);
+    FUZZ_CHECK(visited == ReadAnchors(body, ranges));
+    if (named)
+        for (const int n : visited) (*named)[n - 1] = true;
 }
 
 // A body followed by filler: anchors with a number, for a read past its end to find.
@@ -126,25 +181,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string start = input.ConsumeRandomLengthString(300);
     const std::string startText = start.c_str();  // as a body: up to its first zero
     const std::string end = input.ConsumeRandomLengthString(300);
-    const bool subcheck = input.ConsumeBool();
+    const bool subcheck = input.ConsumeBool(), ranges = input.ConsumeBool();
     const std::string body = input.ConsumeRemainingBytesAsString().substr(0, sizeof PostRecord::body - 1).c_str();
     memfs::Clear();
-    SetProgramIni(subcheck ? "[OPTION]\r\nSUBCHECK=1\r\n" : "");
+    SetProgramIni(std::string("[OPTION]\r\n") + (subcheck ? "SUBCHECK=1\r\n" : "") + (ranges ? "ANCHOR_RANGES=1\r\n" : ""));
     dialog.texts.clear();
     dialog.questions.clear();
 
-    // Referenced responses from two marked posts: exactly the posts their
-    // bodies name are ticked in the sub list, and nothing else changes.
+    // Both rules of anchors; then referenced responses from two marked posts
+    // by the rule set: exactly the posts their bodies name are ticked in the
+    // sub list, and nothing else changes.
     SetAll(dialog, false);
     SetBody(0, body);
     SetBody(1, startText);
+    static Flags named;
+    named.fill(false);
+    CheckAnchors(0, body, !ranges);
+    CheckAnchors(0, body, ranges, &named);
+    CheckAnchors(1, startText, ranges, &named);
     Tick(dialog, IDC_MAIN_LIST, 0, true);
     Tick(dialog, IDC_MAIN_LIST, 1, true);
     FUZZ_CHECK(ExtractReferencedResponses(FuzzSession(), dialog));
-    static Flags named;
-    named.fill(false);
-    FlagReferenced(body, named);
-    FlagReferenced(startText, named);
     CheckReferenced(dialog, named, subcheck);
 
     // Range clear, answered Yes: a good range unticks exactly its rows in
