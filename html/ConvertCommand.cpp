@@ -40,28 +40,14 @@ const char STATUS_OUTPUT_IS_LOG[] = "出力ファイルが対象ファイルと�
 const char LOG_OUTPUT_IS_LOG[] = "ERROR:出力ファイルが対象ファイルと同じ";
 const char LOG_COPY_CSS[] = "Harvo.cssコピーエラー";
 
-// Whether the file named after the page with ending ("" for the page itself)
-// is the loaded thread log, which a conversion must never overwrite.
-bool IsThreadLog(const char* outputPath, const char* ending, const char* loadedLogPath) {
-    char name[PATH_BUFFER_SIZE];
-    if (ending[0] && !ReplaceExtension(outputPath, ending, name, sizeof name)) return false;
-    return SamePath(ending[0] ? name : outputPath, loadedLogPath);
-}
-
-std::string FullPathOf(const char* path) {
-    char full[2 * PATH_BUFFER_SIZE];
-    return plat::FullPath(path, full, sizeof full) ? full : path;
-}
-
-// The files a conversion replaces that exist now, in the order page, check
-// file, reduced thread log, each by its full path (as named when it has none).
-std::vector<std::string> FilesReplaced(const char* outputPath, bool rewrite) {
-    std::vector<std::string> files;
-    if (plat::FileExists(outputPath)) files.push_back(FullPathOf(outputPath));
+// The files a conversion writes, in the order page, check file and, with the
+// rewrite, reduced thread log. A name that would not fit is left out: writing
+// it is refused and logged.
+std::vector<std::string> FilesWritten(const char* outputPath, bool rewrite) {
+    std::vector<std::string> files = {outputPath};
     for (const char* ending : {CHECK_FILE_ENDING, rewrite ? REWRITTEN_ENDING : nullptr}) {
         char name[PATH_BUFFER_SIZE];
-        if (ending && ReplaceExtension(outputPath, ending, name, sizeof name) && plat::FileExists(name))
-            files.push_back(FullPathOf(name));
+        if (ending && ReplaceExtension(outputPath, ending, name, sizeof name)) files.push_back(name);
     }
     return files;
 }
@@ -89,23 +75,6 @@ bool OutputPathOf(const char* typed, const char* loadedLogPath, char* out, size_
     return true;
 }
 
-}  // namespace
-
-bool WritePageOfMode(Session& session, const char* outputPath, const PageOptions& options) {
-    PostTable& posts = session.posts;
-    switch (options.kind) {
-        case KIND_STYLE_SHEET:
-            NumberIdGroups(posts, options.styleSheet.groupIds);
-            return WriteStyleSheetHtml(posts, outputPath, options.styleSheet, options.mailFlag, options.form);
-        case KIND_NAME_COLOUR:
-            return WriteNameColourHtml(posts, outputPath, options.nameColour, options.mailFlag, options.form);
-        default:
-            return WriteBodyColourHtml(posts, outputPath, options.textColour, options.mailFlag, options.form);
-    }
-}
-
-namespace {
-
 // The file name in the folder of path; false when it would not fit.
 bool InFolderOf(const char* path, const char* name, char (&out)[PATH_BUFFER_SIZE]) {
     const size_t folder = FileNameStart(path);
@@ -131,6 +100,19 @@ void PutStyleSheetBeside(const char* iniPath, const char* outputPath) {
 }
 
 }  // namespace
+
+bool WritePageOfMode(Session& session, const char* outputPath, const PageOptions& options) {
+    PostTable& posts = session.posts;
+    switch (options.kind) {
+        case KIND_STYLE_SHEET:
+            NumberIdGroups(posts, options.styleSheet.groupIds);
+            return WriteStyleSheetHtml(posts, outputPath, options.styleSheet, options.mailFlag, options.form);
+        case KIND_NAME_COLOUR:
+            return WriteNameColourHtml(posts, outputPath, options.nameColour, options.mailFlag, options.form);
+        default:
+            return WriteBodyColourHtml(posts, outputPath, options.textColour, options.mailFlag, options.form);
+    }
+}
 
 bool ConvertToHtml(Session& session, DialogPort& dialog) {
     dialog.SetText(IDC_STATUS, "");
@@ -159,13 +141,16 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     ScrivEx(SCRIV_TRACE, 0, LOG_OUTPUT_FILE, outputPath);
 
     const bool rewrite = ReadIniInt(session.iniPath, SETTING_REDAT) == REDAT_ON;
-    if (IsThreadLog(outputPath, "", loadedLogPath) || IsThreadLog(outputPath, CHECK_FILE_ENDING, loadedLogPath) ||
-        (rewrite && IsThreadLog(outputPath, REWRITTEN_ENDING, loadedLogPath))) {
-        ScrivEx(SCRIV_ERROR, 0, LOG_OUTPUT_IS_LOG, loadedLogPath);
-        dialog.SetText(IDC_STATUS, STATUS_OUTPUT_IS_LOG);
-        return false;
+    std::vector<std::string> replaced;  // by their full paths, for the question
+    for (const std::string& file : FilesWritten(outputPath, rewrite)) {
+        // No file a conversion writes may be the thread log.
+        if (SamePath(file.c_str(), loadedLogPath)) {
+            ScrivEx(SCRIV_ERROR, 0, LOG_OUTPUT_IS_LOG, loadedLogPath);
+            dialog.SetText(IDC_STATUS, STATUS_OUTPUT_IS_LOG);
+            return false;
+        }
+        if (plat::FileExists(file.c_str())) replaced.push_back(FullPathAsShown(file.c_str()));
     }
-    const std::vector<std::string> replaced = FilesReplaced(outputPath, rewrite);
     if (!replaced.empty() &&
         !dialog.AskYesNo(OverwriteQuestion(replaced).c_str(), QUESTION_OVERWRITE_CAPTION, DialogPort::Icon::None,
                          DialogPort::Default::No)) {
@@ -184,7 +169,7 @@ bool ConvertToHtml(Session& session, DialogPort& dialog) {
     if (rewrite) RewriteThreadLog(session.posts, outputPath);
     if (options.kind != KIND_NAME_COLOUR && ReadIniInt(session.iniPath, SETTING_COPY_CSS) == COPY_CSS_ON)
         PutStyleSheetBeside(session.iniPath, outputPath);
-    dialog.SetText(IDC_OUTPUT_PATH, FullPathOf(outputPath).c_str());
+    dialog.SetText(IDC_OUTPUT_PATH, FullPathAsShown(outputPath).c_str());
     dialog.SetText(IDC_STATUS, STATUS_DONE);
     if (ReadIniInt(session.iniPath, SETTING_OPEN_PAGE) == OPEN_PAGE_ON && !dialog.OpenWithShell(outputPath)) {
         Scriv(SCRIV_ERROR, plat::GetLastErrorCode(), LOG_SHELL_EXECUTE, SOURCE_HARVO, __LINE__);

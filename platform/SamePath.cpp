@@ -37,3 +37,8 @@ bool SamePath(const char* a, const char* b) {
     return plat::FullPath(a, fullA, sizeof fullA) && plat::FullPath(b, fullB, sizeof fullB) &&
            SameFullPath(fullA, fullB);
 }
+
+std::string FullPathAsShown(const char* path) {
+    char full[PATH_BUFFER_SIZE * 2];
+    return plat::FullPath(path, full, sizeof full) ? full : path;
+}

@@ -9,6 +9,7 @@
 #include "platform/PathSplit.h"
 #include "platform/Platform.h"
 #include "platform/ReplacingFile.h"
+#include "platform/SamePath.h"
 #include "posts/Emphasis.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
@@ -100,6 +101,12 @@ const char* ReadCheckFile(const char* path, CheckMarks& marks) {
 }
 
 bool ApplyCheckFile(Session& session, DialogPort& dialog, const char* path);
+bool ApplyMarks(Session& session, DialogPort& dialog, const CheckMarks& marks);
+
+// Whether the file's title is that of the loaded thread.
+bool BelongsToThread(const CheckMarks& marks, const PostTable& posts) {
+    return strncmp(marks.identity, posts[0].title, TITLE_COMPARED) == 0;
+}
 
 }  // namespace
 
@@ -160,18 +167,18 @@ bool OfferLastCheckFile(Session& session, DialogPort& dialog) {
     if (!ReplaceExtension(session.loadedLogPath, CHECK_FILE_ENDING, path, sizeof path) || !plat::FileExists(path))
         return false;
     CheckMarks marks;
-    if (ReadCheckFile(path, marks) || strncmp(marks.identity, session.posts[0].title, TITLE_COMPARED) != 0) return false;
+    if (ReadCheckFile(path, marks) || !BelongsToThread(marks, session.posts)) return false;
     const auto marked = [](unsigned char mark) { return mark != 0; };
     if (std::none_of(marks.main, marks.main + CHECK_FILE_MARKS_SIZE, marked) &&
         std::none_of(marks.sub, marks.sub + CHECK_FILE_MARKS_SIZE, marked))
         return false;
-    char full[2 * PATH_BUFFER_SIZE];
-    const std::string question =
-        std::string(QUESTION_LAST_CHECK_FILE) + "\n" + (plat::FullPath(path, full, sizeof full) ? full : path);
+    const std::string question = std::string(QUESTION_LAST_CHECK_FILE) + "\n" + FullPathAsShown(path);
     if (!dialog.AskYesNo(question.c_str(), QUESTION_LAST_CHECK_FILE_CAPTION, DialogPort::Icon::None,
                          DialogPort::Default::Yes))
         return false;
-    if (!LoadCheckFileFrom(session, dialog, path)) return false;
+    // The marks read above, applied as the menu command applies a file's.
+    dialog.SetText(IDC_STATUS, "");
+    if (!ApplyMarks(session, dialog, marks)) return false;
     dialog.SetText(IDC_STATUS, STATUS_LOADED_WITH_MARKS);
     return true;
 }
@@ -192,14 +199,18 @@ bool ApplyCheckFile(Session& session, DialogPort& dialog, const char* path) {
         dialog.SetText(IDC_STATUS, (std::string(STATUS_LOAD_FAILED) + failure).c_str());
         return false;
     }
-    PostTable& posts = session.posts;
-    if (strncmp(marks.identity, posts[0].title, TITLE_COMPARED) != 0) {
+    if (!BelongsToThread(marks, session.posts)) {
         ScrivEx(SCRIV_TRACE, 0, LOG_OTHER_THREAD, marks.identity);
         dialog.SetText(IDC_STATUS, STATUS_OTHER_THREAD);
         return false;
     }
+    return ApplyMarks(session, dialog, marks);
+}
+
+bool ApplyMarks(Session& session, DialogPort& dialog, const CheckMarks& marks) {
     if (!RequireControl(dialog, IDC_MAIN_LIST, __LINE__) || !RequireControl(dialog, IDC_SUB_LIST, __LINE__))
         return false;
+    PostTable& posts = session.posts;
     // Every row is set, ticked or cleared: the file's marks replace all others.
     for (int i = 0; i < MAX_POSTS; ++i) {
         SetAndShowMark(dialog, posts, IDC_MAIN_LIST, i, marks.main[i] != 0);
