@@ -153,14 +153,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(Find(after, s, k) == "=" + Unquote(Trim(v.substr(start))));
     // Each name once: the second file repeats the first, and a file's lines
     // often repeat a name; looking one up again would check nothing more.
-    // Every name of a small file, 64 spread over a large one: each look-up
-    // reads the file, and a run looking a thousand names up in a thousand
-    // lines would take longer than all the rest.
+    // Every name of a file of up to 64, at most 64 spread over a larger one:
+    // each look-up reads the file, and a run looking a thousand names up in a
+    // thousand lines would take longer than all the rest.
     std::set<std::pair<std::string, std::string>> names;
     for (const std::string& file : {before, before + "\n[" + s + "]\n" + k})
         for (auto& name : Names(file)) names.insert(std::move(name));
     const std::string alone = ProfileWithValue("", s, k, "v");
-    const size_t step = names.size() / 64 + 1;
+    const size_t step = (names.size() + 63) / 64;
     size_t n = 0;
     for (const auto& [section2, key2] : names) {
         if (n++ % step != 0) continue;
