@@ -2,6 +2,7 @@
 // the free-form record.
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/Sjis.h"
@@ -15,11 +16,13 @@ namespace {
 
 char Plain(unsigned char b) { return b < 0x20 || b >= 0x7F ? '.' : static_cast<char>(b); }
 
-// The character column of the row at offset: 16 characters, or 17 when a
-// double-byte character runs on into the next row. carried says that the
-// row's first byte was already shown at the end of the row before.
-std::string CharacterColumn(const unsigned char* block, uint32_t length, uint32_t offset, bool& carried) {
-    char shown[17];
+// The character column of the row at offset, appended to text: 16
+// characters, or 17 when a double-byte character runs on into the next row.
+// carried says that the row's first byte was already shown at the end of the
+// row before.
+void AppendCharacterColumn(const unsigned char* block, uint32_t length, uint32_t offset, bool& carried,
+                           std::string& text) {
+    char shown[16];
     bool leadPending = false;
     for (uint32_t j = 0; j < 16; ++j) {
         if (offset + j >= length) {
@@ -45,16 +48,15 @@ std::string CharacterColumn(const unsigned char* block, uint32_t length, uint32_
             carried = false;
         }
     }
-    std::string column(shown, 16);
+    text.append(shown, 16);
     if (leadPending) {
         carried = true;
         const uint32_t next = offset + 16;
         if (next < length)
-            column += sjis::IsTrail(block[next]) ? static_cast<char>(block[next]) : '.';
+            text += sjis::IsTrail(block[next]) ? static_cast<char>(block[next]) : '.';
         else
-            column[15] = '.';
+            text.back() = '.';
     }
-    return column;
 }
 
 }  // namespace
@@ -69,20 +71,27 @@ std::string DumpBlockText(const void* start, uint32_t length) {
              static_cast<int>(2 * sizeof(void*)),
              static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(start)), length);
     std::string text(line);
+    // A row is 72 or 73 bytes: the offset, the bytes and the character column
+    // are put together by hand, a block of some KB would otherwise cost a
+    // formatter call per byte.
+    static const char HEX[] = "0123456789ABCDEF";
+    text.reserve(text.size() + (length / 16 + 1) * 74 + 1);
     bool carried = false;
     for (uint32_t offset = 0; offset < length; offset += 16) {
-        snprintf(line, sizeof line, "%04X:", offset);
-        text += line;
+        char row[5 + 48];
+        snprintf(row, sizeof row, "%04X:", offset);
+        const size_t label = strlen(row);
+        text.append(row, label);
         for (uint32_t j = 0; j < 16; ++j) {
-            if (offset + j < length) {
-                snprintf(line, sizeof line, "%02X ", block[offset + j]);
-                text += line;
-            } else {
-                text += "   ";
-            }
+            char* cell = row + 3 * j;
+            const bool inside = offset + j < length;
+            cell[0] = inside ? HEX[block[offset + j] >> 4] : ' ';
+            cell[1] = inside ? HEX[block[offset + j] & 15] : ' ';
+            cell[2] = ' ';
         }
+        text.append(row, 48);
         text += "  ";
-        text += CharacterColumn(block, length, offset, carried);
+        AppendCharacterColumn(block, length, offset, carried, text);
         text += '\n';
         if (length - offset <= 16) break;  // the next offset would wrap past 4 GiB
     }

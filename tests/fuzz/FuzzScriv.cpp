@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "scriv/Scriv.h"
 #include "scriv/ScrivDump.h"
@@ -25,7 +26,11 @@ plat::LocalTime Clock() { return {2026, 12, 7, 8, 9, 10, 123}; }
 
 std::string Crlf(const std::string& text) {
     std::string bytes;
-    for (char c : text) bytes += c == '\n' ? "\r\n" : std::string(1, c);
+    bytes.reserve(2 * text.size());
+    for (char c : text) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
     return bytes;
 }
 
@@ -56,9 +61,9 @@ struct Call {
     size_t blockSize;
 };
 
-// The record text the library must append for a call.
-std::string Expected(const Call& c) {
-    if (c.which == 3) return Header(c.kind) + DumpBlockText(block, static_cast<uint32_t>(c.blockSize));
+// The record text the library must append for a call; dump, the dump block's text.
+std::string Expected(const Call& c, const std::string& dump) {
+    if (c.which == 3) return Header(c.kind) + dump;
     if (c.which == 4) return Header(c.kind) + "\n" + c.first + "\n\n";
     std::string codeLine, textLine;
     if (c.code != 0) {
@@ -105,32 +110,39 @@ std::string GenerationPath(int i) {
     return name;
 }
 
-// The dump's rows give back the block's bytes; the character column holds no
-// control byte, so a block can never break the log's lines.
-void CheckDump(size_t size) {
+int HexDigit(char c) { return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1; }
+
+// The dump's text, its rows checked: they give back the block's bytes; the
+// character column holds no control byte, so a block can never break the
+// log's lines.
+std::string CheckedDump(size_t size) {
     const std::string text = DumpBlockText(block, static_cast<uint32_t>(size));
-    size_t at = text.find('\n', 1) + 1;
-    FUZZ_CHECK(text.compare(0, 27, "\n***  Dump  ***  Address:0x") == 0);
+    const std::string_view all = text;
+    size_t at = all.find('\n', 1) + 1;
+    FUZZ_CHECK(all.compare(0, 27, "\n***  Dump  ***  Address:0x") == 0);
     for (size_t offset = 0; offset < size; offset += 16) {
-        const size_t end = text.find('\n', at);
-        const std::string row = text.substr(at, end - at);
+        const size_t end = all.find('\n', at);
+        const std::string_view row = all.substr(at, end - at);
         at = end + 1;
         char label[16];
-        snprintf(label, sizeof label, "%04zX:", offset);
-        FUZZ_CHECK(row.compare(0, strlen(label), label) == 0);
-        const std::string bytes = row.substr(strlen(label), 48);
+        const size_t labelSize = snprintf(label, sizeof label, "%04zX:", offset);
+        FUZZ_CHECK(row.compare(0, labelSize, label) == 0);
+        const std::string_view bytes = row.substr(labelSize, 48);
+        FUZZ_CHECK(bytes.size() == 48);
         for (size_t j = 0; j < 16; ++j) {
-            const std::string hex = bytes.substr(3 * j, 2);
+            const char high = bytes[3 * j], low = bytes[3 * j + 1];
             if (offset + j < size)
-                FUZZ_CHECK(strtoul(hex.c_str(), nullptr, 16) == block[offset + j] && bytes[3 * j + 2] == ' ');
+                FUZZ_CHECK(HexDigit(high) >= 0 && HexDigit(low) >= 0 &&
+                           (HexDigit(high) << 4 | HexDigit(low)) == block[offset + j] && bytes[3 * j + 2] == ' ');
             else
-                FUZZ_CHECK(hex == "  ");
+                FUZZ_CHECK(high == ' ' && low == ' ' && bytes[3 * j + 2] == ' ');
         }
-        const std::string column = row.substr(strlen(label) + 48 + 2);
+        const std::string_view column = row.substr(labelSize + 48 + 2);
         FUZZ_CHECK(column.size() == 16 || column.size() == 17);
         for (unsigned char b : column) FUZZ_CHECK(b >= 0x20 && b != 0x7F);
     }
-    FUZZ_CHECK(text.substr(at) == "\n");
+    FUZZ_CHECK(all.substr(at) == "\n");
+    return text;
 }
 
 }  // namespace
@@ -156,14 +168,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes = input.ConsumeRemainingBytesAsString();
     c.blockSize = std::min(bytes.size(), BLOCK_MAX);
     memcpy(block, bytes.data(), c.blockSize);
-    CheckDump(c.blockSize);
+    const std::string dump = CheckedDump(c.blockSize);
 
     // The files as they stand before, and as the record and a rotation must leave them.
     std::map<std::string, std::string> before;
     for (int i = 0; i < generations; ++i) before[GenerationPath(i)] = "generation " + std::to_string(i) + "\r\n";
     std::map<std::string, std::string> after = before;
     const bool writes = c.kind <= level;
-    const std::string record = writes ? Expected(c) : "";
+    const std::string record = writes ? Expected(c, dump) : "";
     after[LOG_PATH] += Crlf(record);
     const bool rotates = writes && written + record.size() >= limit;
     if (rotates) {
