@@ -1,6 +1,8 @@
 #include "posts/Cp932.h"
 
 #include <array>
+#include <charconv>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -163,12 +165,29 @@ struct Utf8Prefix {
     size_t valid = 0;
     unsigned lengths = 0;
 };
+// How many bytes from bytes[i] on are ASCII. A thread log is mostly ASCII
+// (the separators, dates, IDs and markup), so it is read eight bytes at a
+// time: the whole file is looked at once or twice on every load.
+size_t AsciiRun(const unsigned char* b, size_t i, size_t size) {
+    const size_t from = i;
+    for (uint64_t word; size - i >= 8; i += 8) {
+        memcpy(&word, b + i, 8);
+        if (word & 0x8080808080808080u) break;
+    }
+    while (i < size && b[i] < 0x80) ++i;
+    return i - from;
+}
+
 Utf8Prefix ValidUtf8Prefix(const char* bytes, size_t size) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes);
     Utf8Prefix prefix;
-    for (size_t length; prefix.valid < size && (length = Utf8SequenceLength(b, prefix.valid, size)) != 0;
-         prefix.valid += length)
-        prefix.lengths |= 1u << length;
+    while (prefix.valid < size) {
+        const size_t ascii = AsciiRun(b, prefix.valid, size);
+        const size_t length = ascii ? ascii : Utf8SequenceLength(b, prefix.valid, size);
+        if (length == 0) break;
+        prefix.lengths |= 1u << (ascii ? 1 : length);
+        prefix.valid += length;
+    }
     return prefix;
 }
 
@@ -189,9 +208,17 @@ void AppendUtf8AsCp932(const char* bytes, size_t size, std::string& out) {
     const auto* b = reinterpret_cast<const unsigned char*>(bytes);
     size_t i = StartsWithByteOrderMark(bytes, size) ? 3 : 0;
     while (i < size) {
+        const size_t ascii = AsciiRun(b, i, size);  // the same bytes in code page 932
+        out.append(bytes + i, ascii);
+        if ((i += ascii) == size) break;
         size_t length = 1;
         const unsigned c = Utf8SequenceLength(b, i, size) ? DecodeUtf8(b, i, length) : REPLACEMENT_CHARACTER;
-        if (!AppendCp932Char(c, out)) out += "&#" + std::to_string(c) + ";";
+        if (!AppendCp932Char(c, out)) {
+            char reference[16] = "&#";
+            char* end = std::to_chars(reference + 2, reference + sizeof reference, c).ptr;
+            *end++ = ';';
+            out.append(reference, end);
+        }
         i += length;
     }
 }
