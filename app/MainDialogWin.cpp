@@ -9,6 +9,7 @@
 #include "app/DialogPortWin.h"
 #include "resources/resource.h"
 #include "scriv/Scriv.h"
+#include "select/Answers.h"
 #include "settings/SettingsDialogWin.h"
 #include "settings/VersionWin.h"
 #include "app/MainCommands.h"
@@ -22,7 +23,12 @@ namespace {
 
 // Commands that open windows of their own take the dialog itself, not its
 // port; they are looked up before the portable commands of RunCommand.
-void OpenSettings(HWND dialog, Session& session) { OpenSettingsDialog(dialog, session); }
+// The column "被参照" counts by the anchor rule, which the settings may change.
+void OpenSettings(HWND dialog, Session& session) {
+    OpenSettingsDialog(dialog, session);
+    Win32DialogPort port(dialog);
+    ShowAnswerCounts(session, port, AnswerCells::Every);
+}
 void OpenVersion(HWND dialog, Session&) { ShowVersion(dialog); }
 
 const struct {

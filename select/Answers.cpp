@@ -26,12 +26,14 @@ void CountAnswers(const PostTable& posts, AnchorRule rule, int (&answers)[MAX_PO
     }
 }
 
-void ShowAnswerCounts(Session& session, DialogPort& dialog) {
+void ShowAnswerCounts(Session& session, DialogPort& dialog, AnswerCells cells) {
+    if (cells == AnswerCells::Every && session.loadedLogPath[0] == '\0') return;
     if (!RequireControl(dialog, IDC_MAIN_LIST, __LINE__)) return;
     int answers[MAX_POSTS];
     CountAnswers(session.posts, AnchorRuleOf(session.iniPath), answers);
     for (int i = 0; i < MAX_POSTS; ++i)
-        if (answers[i] > 0) dialog.SetCell(IDC_MAIN_LIST, i, MAIN_ANSWERS_COLUMN, std::to_string(answers[i]).c_str());
+        if (answers[i] > 0 || cells == AnswerCells::Every)
+            dialog.SetCell(IDC_MAIN_LIST, i, MAIN_ANSWERS_COLUMN, answers[i] > 0 ? std::to_string(answers[i]).c_str() : "");
 }
 
 bool SelectPopular(Session& session, DialogPort& dialog) {

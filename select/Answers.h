@@ -10,9 +10,14 @@
 // anchor of a post to itself does not count.
 void CountAnswers(const PostTable& posts, AnchorRule rule, int (&answers)[MAX_POSTS]);
 
-// Fills the main list's column "被参照" of a list just filled: the count,
-// nothing where it is 0.
-void ShowAnswerCounts(Session& session, DialogPort& dialog);
+// Which cells of the main list's column "被参照" ShowAnswerCounts writes:
+// those with a count, in a list just filled (the others are empty already),
+// or every one, after the anchor rule may have changed under a loaded list.
+enum class AnswerCells { Counted, Every };
+
+// Fills the main list's column "被参照": the count, nothing where it is 0.
+// Every cell is written only while a thread log is loaded.
+void ShowAnswerCounts(Session& session, DialogPort& dialog, AnswerCells cells = AnswerCells::Counted);
 
 // "人気レス": marks in the main list every post answered by at least
 // "OPTION" / "POPULAR" other posts (taken as 1 to 99).

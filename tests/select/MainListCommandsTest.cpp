@@ -2,6 +2,7 @@
 #include <optional>
 
 #include "app/MainCommands.h"
+#include "select/Answers.h"
 #include "tests/support/ProgramFixture.h"
 
 namespace {
@@ -57,6 +58,12 @@ TEST_F(MainListCommandsTest, MarkTheMainListCountAndUndo) {
     }
     const auto& rows = dialog_.lists[IDC_MAIN_LIST].rows;  // "被参照" by the last case's first numbers
     EXPECT_EQ(rows[0].cells[5] + "," + rows[1].cells[5] + "," + rows[2].cells[5], "3,2,");
+    // The rule changed under the loaded list (the settings dialog closing): counted again.
+    for (const auto& [ini, shown] : {std::pair{"ANCHOR_RANGES=1\r\n", "3,3,1"}, std::pair{"", "3,2,"}}) {
+        WriteProgramIni(std::string("[OPTION]\r\n") + ini);
+        ShowAnswerCounts(session_, dialog_, AnswerCells::Every);
+        EXPECT_EQ(rows[0].cells[5] + "," + rows[1].cells[5] + "," + rows[2].cells[5], shown);
+    }
 }
 
 }  // namespace
