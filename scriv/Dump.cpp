@@ -71,11 +71,11 @@ std::string DumpBlockText(const void* start, uint32_t length) {
              static_cast<int>(2 * sizeof(void*)),
              static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(start)), length);
     std::string text(line);
-    // A row is 72 or 73 bytes: the offset, the bytes and the character column
+    // A row is some 73 bytes: the offset, the bytes and the character column
     // are put together by hand, a block of some KB would otherwise cost a
     // formatter call per byte.
     static const char HEX[] = "0123456789ABCDEF";
-    text.reserve(text.size() + (length / 16 + 1) * 74 + 1);
+    text.reserve(text.size() + (size_t{length} / 16 + 1) * 74 + 1);
     bool carried = false;
     for (uint32_t offset = 0; offset < length; offset += 16) {
         char row[5 + 48];
