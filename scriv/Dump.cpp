@@ -2,7 +2,6 @@
 // the free-form record.
 #include <cstdarg>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "platform/Sjis.h"
@@ -78,18 +77,16 @@ std::string DumpBlockText(const void* start, uint32_t length) {
     text.reserve(text.size() + (size_t{length} / 16 + 1) * 74 + 1);
     bool carried = false;
     for (uint32_t offset = 0; offset < length; offset += 16) {
-        char row[5 + 48];
-        snprintf(row, sizeof row, "%04X:", offset);
-        const size_t label = strlen(row);
-        text.append(row, label);
+        char label[16];
+        text.append(label, static_cast<size_t>(snprintf(label, sizeof label, "%04X:", offset)));
+        char cells[3 * 16];
         for (uint32_t j = 0; j < 16; ++j) {
-            char* cell = row + 3 * j;
             const bool inside = offset + j < length;
-            cell[0] = inside ? HEX[block[offset + j] >> 4] : ' ';
-            cell[1] = inside ? HEX[block[offset + j] & 15] : ' ';
-            cell[2] = ' ';
+            cells[3 * j] = inside ? HEX[block[offset + j] >> 4] : ' ';
+            cells[3 * j + 1] = inside ? HEX[block[offset + j] & 15] : ' ';
+            cells[3 * j + 2] = ' ';
         }
-        text.append(row, 48);
+        text.append(cells, sizeof cells);
         text += "  ";
         AppendCharacterColumn(block, length, offset, carried, text);
         text += '\n';
